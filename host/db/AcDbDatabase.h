@@ -1,0 +1,91 @@
+// AcDbDatabase: one drawing. It owns every object added to it (by handle, in slots that outlive
+// erasure), the named-objects dictionary, the block table with model and paper space, the header
+// variables (units and the like) and the transaction manager. Deleting the database deletes its
+// objects; ids of a deleted database stay comparable but are no longer valid.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/AcDbObject.h"
+#include "db/HeaderVariables.h"
+
+class AcDbDictionary;
+class AcDbBlockTable;
+class AcDbTransactionManager;
+
+class AcDbDatabase : public AcRxObject {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbDatabase);
+
+    // buildDefaultDrawing: a new drawing with its dictionaries and tables; false: an empty shell
+    // for reading a drawing file into.
+    explicit AcDbDatabase(bool buildDefaultDrawing = true, bool noDocument = false);
+    ~AcDbDatabase() override;
+    AcDbDatabase(const AcDbDatabase&) = delete;
+    AcDbDatabase& operator=(const AcDbDatabase&) = delete;
+
+    // Makes a new object resident under a new handle; it stays open for write (close it).
+    Acad::ErrorStatus addAcDbObject(AcDbObject* object);
+    Acad::ErrorStatus addAcDbObject(AcDbObjectId& id, AcDbObject* object);
+    Acad::ErrorStatus getAcDbObjectId(AcDbObjectId& id, bool createIfNotFound,
+                                      const AcDbHandle& handle, Adesk::UInt32 xRefId = 0);
+
+    AcDbObjectId namedObjectsDictionaryId() const { return m_namedObjects; }
+    Acad::ErrorStatus getNamedObjectsDictionary(AcDbDictionary*& dictionary, AcDb::OpenMode mode);
+    AcDbObjectId blockTableId() const { return m_blockTable; }
+    Acad::ErrorStatus getBlockTable(AcDbBlockTable*& table, AcDb::OpenMode mode);
+    AcDbObjectId modelSpaceId() const { return m_modelSpace; }
+    AcDbObjectId paperSpaceId() const { return m_paperSpace; }
+
+    // Adds to counts[i] one for every hard reference (hard pointer or hard owner) to ids[i]
+    // held by a non-erased object. The caller zeroes counts.
+    Acad::ErrorStatus countHardReferences(const AcDbObjectIdArray& ids, Adesk::UInt32* counts);
+    // Removes from ids every id that a non-erased object still references hard.
+    Acad::ErrorStatus purge(AcDbObjectIdArray& ids);
+
+    AcDbTransactionManager* transactionManager() const { return m_transactions.get(); }
+    vthost::HeaderVariables& headerVariables() { return m_header; }
+    const vthost::HeaderVariables& headerVariables() const { return m_header; }
+
+    // Host internals: slots by handle, enumeration, and the drawing's well-known ids.
+    AcDbObject* objectAt(std::uint32_t handle) const;
+    bool isPermanentlyErased(std::uint32_t handle) const;
+    std::uint32_t serial() const { return m_serial; }
+    std::uint32_t handseed() const { return m_nextHandle; }
+    std::size_t objectCount() const { return m_objectCount; }
+    // Calls fn for every resident object in handle order (erased ones included).
+    void forEachObject(const std::function<void(AcDbObject*)>& fn) const;
+    // Removes an object created since the aborted transaction began; its id is then gone for good.
+    void uncreate(std::uint32_t handle);
+    // Used when reading a drawing: puts an object under a handle given by the file.
+    Acad::ErrorStatus addWithHandle(AcDbObject* object, std::uint32_t handle);
+    void setHandseed(std::uint32_t next) { m_nextHandle = next; }
+    void setWellKnownIds(AcDbObjectId namedObjects, AcDbObjectId blockTable,
+                         AcDbObjectId modelSpace, AcDbObjectId paperSpace);
+    static constexpr std::uint32_t kMaxHandle = 1u << 28;
+
+private:
+    AcDbObject** slot(std::uint32_t handle, bool create);
+    void buildDefaultDrawing();
+
+    static constexpr std::uint32_t kPageBits = 10;
+    static constexpr std::uint32_t kPageSize = 1u << kPageBits;
+    std::vector<std::unique_ptr<AcDbObject*[]>> m_pages;
+    std::uint32_t m_serial;
+    std::uint32_t m_nextHandle = 1;
+    std::size_t m_objectCount = 0;
+    AcDbObjectId m_namedObjects;
+    AcDbObjectId m_blockTable;
+    AcDbObjectId m_modelSpace;
+    AcDbObjectId m_paperSpace;
+    vthost::HeaderVariables m_header;
+    std::unique_ptr<AcDbTransactionManager> m_transactions;
+};
+
+namespace vthost {
+// The live database with that serial, or null once it has been deleted.
+AcDbDatabase* databaseBySerial(std::uint32_t serial);
+}  // namespace vthost

@@ -1,0 +1,284 @@
+#include "db/AcDbDictionary.h"
+
+#include <algorithm>
+#include <strings.h>
+
+#include "db/AcDbDatabase.h"
+#include "db/AcDbDwgFiler.h"
+#include "ed/AcUtil.h"
+
+ACRX_DEFINE_MEMBERS(AcDbDictionary)
+
+namespace {
+constexpr Adesk::Int32 kMaxFiledEntries = 1 << 24;
+}
+
+bool vthostKeyLess(const std::string& a, const std::string& b) {
+    return strcasecmp(a.c_str(), b.c_str()) < 0;
+}
+
+std::vector<AcDbDictionary::Entry>::const_iterator AcDbDictionary::findKey(
+    const std::string& key) const {
+    auto it = std::lower_bound(m_entries.begin(), m_entries.end(), key,
+                               [](const Entry& e, const std::string& k) { return vthostKeyLess(e.key, k); });
+    return (it != m_entries.end() && strcasecmp(it->key.c_str(), key.c_str()) == 0) ? it
+                                                                                   : m_entries.end();
+}
+
+std::vector<AcDbDictionary::Entry>::const_iterator AcDbDictionary::findId(AcDbObjectId id) const {
+    return std::find_if(m_entries.begin(), m_entries.end(),
+                        [&](const Entry& e) { return e.id == id; });
+}
+
+Acad::ErrorStatus AcDbDictionary::getAt(const char* key, AcDbObjectId& id) const {
+    assertReadEnabled();
+    if (key == nullptr) return Acad::eInvalidKey;
+    auto it = findKey(key);
+    if (it == m_entries.end()) return Acad::eKeyNotFound;
+    id = it->id;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDictionary::getAt(const char* key, AcDbObject*& obj,
+                                        AcDb::OpenMode mode) const {
+    AcDbObjectId id;
+    Acad::ErrorStatus status = getAt(key, id);
+    if (status != Acad::eOk) return status;
+    return acdbOpenAcDbObject(obj, id, mode);
+}
+
+Acad::ErrorStatus AcDbDictionary::nameAt(AcDbObjectId id, char*& name) const {
+    assertReadEnabled();
+    auto it = findId(id);
+    if (it == m_entries.end()) return Acad::eKeyNotFound;
+    acutNewString(it->key.c_str(), name);
+    return Acad::eOk;
+}
+
+bool AcDbDictionary::has(const char* key) const {
+    assertReadEnabled();
+    return key != nullptr && findKey(key) != m_entries.end();
+}
+
+bool AcDbDictionary::has(AcDbObjectId id) const {
+    assertReadEnabled();
+    return findId(id) != m_entries.end();
+}
+
+Adesk::UInt32 AcDbDictionary::numEntries() const {
+    assertReadEnabled();
+    return static_cast<Adesk::UInt32>(m_entries.size());
+}
+
+std::string AcDbDictionary::makeKey(const char* key) {
+    if (key[0] != '*') return key;
+    return "*A" + std::to_string(++m_anonymousCounter);
+}
+
+void AcDbDictionary::insertEntry(const std::string& key, AcDbObjectId id) {
+    auto pos = std::lower_bound(m_entries.begin(), m_entries.end(), key,
+                                [](const Entry& e, const std::string& k) { return vthostKeyLess(e.key, k); });
+    m_entries.insert(pos, Entry{key, id, m_nextOrder++});
+}
+
+Acad::ErrorStatus AcDbDictionary::setAt(const char* key, AcDbObject* newValue,
+                                        AcDbObjectId& retObjId) {
+    assertWriteEnabled();
+    if (key == nullptr || *key == '\0') return Acad::eInvalidKey;
+    if (newValue == nullptr) return Acad::eNullObjectPointer;
+    if (!newValue->objectId().isNull()) return Acad::eAlreadyInDb;
+    AcDbDatabase* db = database();
+    if (db == nullptr) return Acad::eNotInDatabase;
+    std::string finalKey = makeKey(key);
+    auto existing = findKey(finalKey);
+    if (existing != m_entries.end()) {
+        AcDbObjectId old = existing->id;
+        eraseEntry(existing);
+        AcDbObject* replaced = nullptr;
+        if (acdbOpenAcDbObject(replaced, old, AcDb::kForWrite) == Acad::eOk) {
+            replaced->erase();
+            replaced->close();
+        }
+    }
+    Acad::ErrorStatus status = db->addAcDbObject(retObjId, newValue);
+    if (status != Acad::eOk) return status;
+    newValue->setOwnerId(objectId());
+    newValue->addPersistentReactor(objectId());
+    insertEntry(finalKey, retObjId);
+    return Acad::eOk;
+}
+
+void AcDbDictionary::eraseEntry(std::vector<Entry>::const_iterator it) { m_entries.erase(it); }
+
+// The removed object no longer belongs to the dictionary; when it cannot be opened for write
+// (someone reads it) it keeps its stale owner, which audit would report.
+void AcDbDictionary::detach(AcDbObjectId id) {
+    AcDbObject* object = nullptr;
+    if (acdbOpenAcDbObject(object, id, AcDb::kForWrite, true) != Acad::eOk) return;
+    object->removePersistentReactor(objectId());
+    if (object->ownerId() == objectId()) object->setOwnerId(AcDbObjectId());
+    object->close();
+}
+
+Acad::ErrorStatus AcDbDictionary::remove(const char* key) {
+    AcDbObjectId id;
+    return remove(key, id);
+}
+
+Acad::ErrorStatus AcDbDictionary::remove(const char* key, AcDbObjectId& returnId) {
+    assertWriteEnabled();
+    if (key == nullptr) return Acad::eInvalidKey;
+    auto it = findKey(key);
+    if (it == m_entries.end()) return Acad::eKeyNotFound;
+    returnId = it->id;
+    eraseEntry(it);
+    detach(returnId);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbDictionary::remove(AcDbObjectId id) {
+    assertWriteEnabled();
+    auto it = findId(id);
+    if (it == m_entries.end()) return Acad::eKeyNotFound;
+    eraseEntry(it);
+    detach(id);
+    return Acad::eOk;
+}
+
+bool AcDbDictionary::setName(const char* oldName, const char* newName) {
+    assertWriteEnabled();
+    if (oldName == nullptr || newName == nullptr || *newName == '\0' || *newName == '*') return false;
+    auto it = findKey(oldName);
+    if (it == m_entries.end()) return false;
+    auto clash = findKey(newName);
+    if (clash != m_entries.end() && clash != it) return false;
+    Entry entry = *it;
+    m_entries.erase(it);
+    entry.key = newName;
+    auto pos = std::lower_bound(m_entries.begin(), m_entries.end(), entry.key,
+                                [](const Entry& e, const std::string& k) { return vthostKeyLess(e.key, k); });
+    m_entries.insert(pos, entry);
+    return true;
+}
+
+bool AcDbDictionary::isTreatElementsAsHard() const {
+    assertReadEnabled();
+    return m_treatElementsAsHard;
+}
+
+void AcDbDictionary::setTreatElementsAsHard(bool doIt) {
+    assertWriteEnabled();
+    m_treatElementsAsHard = doIt;
+}
+
+AcDbDictionaryIterator* AcDbDictionary::newIterator(AcRx::DictIterType type) const {
+    assertReadEnabled();
+    std::vector<Entry> entries = m_entries;
+    if (type == AcRx::kDictCollated)
+        std::sort(entries.begin(), entries.end(),
+                  [](const Entry& a, const Entry& b) { return a.order < b.order; });
+    return new AcDbDictionaryIterator(std::move(entries));
+}
+
+// Record: base object; UInt32 anonymous counter; Boolean treat-as-hard; Int32 entry count;
+// per entry its key (String) and id (soft or hard ownership); entries in key order.
+Acad::ErrorStatus AcDbDictionary::dwgOutFields(AcDbDwgFiler* filer) const {
+    assertReadEnabled();
+    Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
+    if (status != Acad::eOk) return status;
+    filer->writeUInt32(m_anonymousCounter);
+    filer->writeBoolean(m_treatElementsAsHard);
+    filer->writeInt32(static_cast<Adesk::Int32>(m_entries.size()));
+    for (const Entry& entry : m_entries) {
+        filer->writeString(entry.key.c_str());
+        if (m_treatElementsAsHard)
+            filer->writeHardOwnershipId(entry.id);
+        else
+            filer->writeSoftOwnershipId(entry.id);
+    }
+    return filer->filerStatus();
+}
+
+Acad::ErrorStatus AcDbDictionary::dwgInFields(AcDbDwgFiler* filer) {
+    assertWriteEnabled();
+    Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
+    if (status != Acad::eOk) return status;
+    Adesk::UInt32 counter = 0;
+    Adesk::Boolean hard = false;
+    Adesk::Int32 count = 0;
+    filer->readUInt32(&counter);
+    filer->readBoolean(&hard);
+    filer->readInt32(&count);
+    if (filer->filerStatus() == Acad::eOk && (count < 0 || count > kMaxFiledEntries))
+        filer->setFilerStatus(Acad::eFilerError);
+    std::vector<Entry> entries;
+    for (Adesk::Int32 i = 0; i < count && filer->filerStatus() == Acad::eOk; ++i) {
+        char* key = nullptr;
+        AcDbObjectId id;
+        filer->readString(&key);
+        if (hard) {
+            AcDbHardOwnershipId owned;
+            filer->readHardOwnershipId(&owned);
+            id = owned;
+        } else {
+            AcDbSoftOwnershipId owned;
+            filer->readSoftOwnershipId(&owned);
+            id = owned;
+        }
+        if (key != nullptr) entries.push_back(Entry{key, id, static_cast<std::uint32_t>(i)});
+        acutDelString(key);
+    }
+    if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry& a, const Entry& b) { return vthostKeyLess(a.key, b.key); });
+    m_entries = std::move(entries);
+    m_anonymousCounter = counter;
+    m_treatElementsAsHard = hard;
+    m_nextOrder = static_cast<std::uint32_t>(m_entries.size());
+    return Acad::eOk;
+}
+
+// An entry that is erased leaves the dictionary; unerasing does not bring it back.
+void AcDbDictionary::erased(const AcDbObject* dbObj, Adesk::Boolean erasing) {
+    if (!erasing || dbObj == nullptr) return;
+    auto it = findId(dbObj->objectId());
+    if (it == m_entries.end()) return;
+    Adesk::Boolean wasWritable = false;
+    if (upgradeFromNotify(wasWritable) != Acad::eOk) return;
+    assertWriteEnabled();
+    m_entries.erase(findId(dbObj->objectId()));
+    downgradeToNotify(wasWritable);
+}
+
+Acad::ErrorStatus AcDbDictionary::subErase(Adesk::Boolean) { return Acad::eOk; }
+
+AcDbDictionaryIterator::AcDbDictionaryIterator(std::vector<AcDbDictionary::Entry> entries)
+    : m_entries(std::move(entries)) {}
+
+const char* AcDbDictionaryIterator::name() const {
+    return done() ? nullptr : m_entries[m_position].key.c_str();
+}
+
+AcDbObjectId AcDbDictionaryIterator::objectId() const {
+    return done() ? AcDbObjectId() : m_entries[m_position].id;
+}
+
+Acad::ErrorStatus AcDbDictionaryIterator::getObject(AcDbObject*& obj, AcDb::OpenMode mode) {
+    if (done()) return Acad::eIteratorDone;
+    return acdbOpenAcDbObject(obj, m_entries[m_position].id, mode);
+}
+
+bool AcDbDictionaryIterator::next() {
+    if (!done()) ++m_position;
+    return !done();
+}
+
+bool AcDbDictionaryIterator::setPosition(AcDbObjectId id) {
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_entries[i].id == id) {
+            m_position = i;
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,8 @@
+#include "db/AcDbHostApplicationServices.h"
+
+ACRX_DEFINE_MEMBERS(AcDbHostApplicationServices)
+
+AcDbHostApplicationServices* acdbHostApplicationServices() {
+    static AcDbHostApplicationServices services;
+    return &services;
+}

@@ -1,0 +1,138 @@
+#include "db/AcDbTransactionManager.h"
+
+#include <algorithm>
+
+#include "db/AcDbDatabase.h"
+
+ACRX_DEFINE_MEMBERS(AcTransaction)
+ACRX_DEFINE_MEMBERS(AcDbTransactionManager)
+
+Acad::ErrorStatus AcTransaction::getObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
+                                           bool openErased) {
+    return m_manager->getObject(obj, id, mode, openErased);
+}
+
+AcDbTransactionManager::AcDbTransactionManager(AcDbDatabase* db) : m_database(db) {}
+
+AcDbTransactionManager::~AcDbTransactionManager() {
+    while (!m_frames.empty()) abortTransaction();
+}
+
+AcTransaction* AcDbTransactionManager::startTransaction() {
+    Frame frame{std::make_unique<AcTransaction>(this), m_nextStamp++, {}, {}, {}};
+    m_frames.push_back(std::move(frame));
+    return m_frames.back().transaction.get();
+}
+
+AcTransaction* AcDbTransactionManager::topTransaction() const {
+    return m_frames.empty() ? nullptr : m_frames.back().transaction.get();
+}
+
+bool AcDbTransactionManager::addedInOpenFrames(std::uint32_t handle) const {
+    for (const Frame& frame : m_frames)
+        if (std::find(frame.added.begin(), frame.added.end(), handle) != frame.added.end())
+            return true;
+    return false;
+}
+
+// The first change of an object within the top transaction keeps its prior state. The state is
+// the one from before the current write open, so changes made earlier in that open are covered.
+void AcDbTransactionManager::recordUndo(AcDbObject* object) {
+    if (m_frames.empty()) return;
+    Frame& top = m_frames.back();
+    if (vthost::ObjectAccess::undoStamp(object) == top.stamp) return;
+    vthost::ObjectAccess::setUndoStamp(object, top.stamp);
+    std::uint32_t handle = object->objectId().rawHandle();
+    if (top.snapshots.count(handle) || addedInOpenFrames(handle)) return;
+    vthost::Snapshot snapshot = vthost::ObjectAccess::openSnapshot(object);
+    if (!snapshot) snapshot = vthost::ObjectAccess::takeSnapshot(object);
+    top.snapshots.emplace(handle, std::move(snapshot));
+}
+
+void AcDbTransactionManager::recordAdded(std::uint32_t handle) {
+    if (!m_frames.empty()) m_frames.back().added.push_back(handle);
+}
+
+Acad::ErrorStatus AcDbTransactionManager::endTransaction() {
+    if (m_frames.empty()) return Acad::eNoActiveTransactions;
+    Frame frame = std::move(m_frames.back());
+    m_frames.pop_back();
+    if (!m_frames.empty()) {
+        mergeIntoParent(frame, m_frames.back());
+        return Acad::eOk;
+    }
+    for (AcDbObject* object : frame.resident) vthost::ObjectAccess::releaseTransactionOpen(object, true);
+    return Acad::eOk;
+}
+
+void AcDbTransactionManager::mergeIntoParent(Frame& child, Frame& parent) {
+    for (auto& [handle, snapshot] : child.snapshots)
+        if (std::find(parent.added.begin(), parent.added.end(), handle) == parent.added.end())
+            parent.snapshots.emplace(handle, snapshot);
+    parent.added.insert(parent.added.end(), child.added.begin(), child.added.end());
+    parent.resident.insert(parent.resident.end(), child.resident.begin(), child.resident.end());
+}
+
+Acad::ErrorStatus AcDbTransactionManager::abortTransaction() {
+    if (m_frames.empty()) return Acad::eNoActiveTransactions;
+    Frame frame = std::move(m_frames.back());
+    m_frames.pop_back();
+    rollBack(frame);
+    return Acad::eOk;
+}
+
+void AcDbTransactionManager::rollBack(Frame& frame) {
+    for (AcDbObject* object : frame.resident) {
+        if (std::find(frame.added.begin(), frame.added.end(), object->objectId().rawHandle()) ==
+            frame.added.end())
+            vthost::ObjectAccess::releaseTransactionOpen(object, false);
+    }
+    std::vector<AcDbObject*> restored;
+    for (auto& [handle, snapshot] : frame.snapshots) {
+        AcDbObject* object = m_database->objectAt(handle);
+        if (object == nullptr) continue;
+        vthost::ObjectAccess::restoreSnapshot(object, snapshot);
+        vthost::ObjectAccess::setUndoStamp(object, 0);
+        restored.push_back(object);
+    }
+    for (auto it = frame.added.rbegin(); it != frame.added.rend(); ++it) m_database->uncreate(*it);
+    for (AcDbObject* object : restored) vthost::ObjectAccess::sendModifyUndone(object);
+}
+
+Acad::ErrorStatus AcDbTransactionManager::getObject(AcDbObject*& obj, AcDbObjectId id,
+                                                    AcDb::OpenMode mode, bool openErased) {
+    if (m_frames.empty()) return Acad::eNoActiveTransactions;
+    return getObjectIn(m_frames.back(), obj, id, mode, openErased);
+}
+
+Acad::ErrorStatus AcDbTransactionManager::getObjectIn(Frame& frame, AcDbObject*& obj,
+                                                      AcDbObjectId id, AcDb::OpenMode mode,
+                                                      bool openErased) {
+    AcDbDatabase* db = id.database();
+    AcDbObject* object = db ? db->objectAt(id.rawHandle()) : nullptr;
+    if (object != nullptr && object->isTransactionResident()) {
+        if (object->isErased() && !openErased) return Acad::eWasErased;
+        if (mode == AcDb::kForWrite && !object->isWriteEnabled()) {
+            Acad::ErrorStatus status = object->upgradeOpen();
+            if (status != Acad::eOk) return status;
+        }
+        obj = object;
+        return Acad::eOk;
+    }
+    Acad::ErrorStatus status = acdbOpenAcDbObject(object, id, mode, openErased);
+    if (status != Acad::eOk) return status;
+    vthost::ObjectAccess::addTransactionRead(object);
+    frame.resident.push_back(object);
+    obj = object;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbTransactionManager::addNewlyCreatedDBRObject(AcDbObject* obj, bool add) {
+    if (obj == nullptr) return Acad::eNullObjectPointer;
+    if (m_frames.empty()) return Acad::eNoActiveTransactions;
+    if (!add) return Acad::eOk;
+    if (!obj->isNewObject()) return Acad::eNotNewlyCreated;
+    vthost::ObjectAccess::addTransactionRead(obj);
+    m_frames.back().resident.push_back(obj);
+    return Acad::eOk;
+}

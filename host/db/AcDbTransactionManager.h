@@ -1,0 +1,82 @@
+// AcDbTransactionManager: a stack of transactions over one database. Ending the outermost
+// transaction commits (objects it opened are closed, sending their notifications); aborting a
+// transaction restores every object changed since it started (through it or through open/close)
+// and removes every object added since, whose ids then answer ePermanentlyErased.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "db/AcDbObject.h"
+#include "db/ObjectAccess.h"
+
+class AcDbDatabase;
+class AcDbTransactionManager;
+namespace vthost {
+class TransactionAccess;
+}
+
+class AcTransaction : public AcRxObject {
+public:
+    ACRX_DECLARE_MEMBERS(AcTransaction);
+    explicit AcTransaction(AcDbTransactionManager* manager) : m_manager(manager) {}
+    // Opens the object for the life of the transaction; a repeated call succeeds in any mode.
+    // Never close such a pointer: the transaction does.
+    Acad::ErrorStatus getObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
+                                bool openErased = false);
+
+private:
+    AcDbTransactionManager* m_manager;
+};
+
+class AcDbTransactionManager : public AcRxObject {
+public:
+    ACRX_DECLARE_MEMBERS(AcDbTransactionManager);
+    explicit AcDbTransactionManager(AcDbDatabase* db);
+    ~AcDbTransactionManager() override;
+
+    virtual AcTransaction* startTransaction();
+    virtual Acad::ErrorStatus endTransaction();
+    virtual Acad::ErrorStatus abortTransaction();
+    virtual int numActiveTransactions() const { return static_cast<int>(m_frames.size()); }
+    virtual AcTransaction* topTransaction() const;
+    virtual Acad::ErrorStatus getObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
+                                        bool openErased = false);
+    // Objects made resident inside a transaction need no registration in this host: every
+    // object added while a transaction is active belongs to it. Kept for callers that do it.
+    virtual Acad::ErrorStatus addNewlyCreatedDBRObject(AcDbObject* obj, bool add = true);
+
+private:
+    friend class vthost::TransactionAccess;
+    struct Frame {
+        std::unique_ptr<AcTransaction> transaction;
+        std::uint32_t stamp;
+        std::unordered_map<std::uint32_t, vthost::Snapshot> snapshots;
+        std::vector<std::uint32_t> added;
+        std::vector<AcDbObject*> resident;
+    };
+    void recordUndo(AcDbObject* object);
+    void recordAdded(std::uint32_t handle);
+    bool addedInOpenFrames(std::uint32_t handle) const;
+    Acad::ErrorStatus getObjectIn(Frame& frame, AcDbObject*& obj, AcDbObjectId id,
+                                  AcDb::OpenMode mode, bool openErased);
+    void mergeIntoParent(Frame& child, Frame& parent);
+    void rollBack(Frame& frame);
+
+    AcDbDatabase* m_database;
+    std::vector<Frame> m_frames;
+    std::uint32_t m_nextStamp = 1;
+};
+
+namespace vthost {
+class TransactionAccess {
+public:
+    static void recordUndo(AcDbTransactionManager* manager, AcDbObject* object) {
+        if (manager) manager->recordUndo(object);
+    }
+    static void recordAdded(AcDbTransactionManager* manager, std::uint32_t handle) {
+        if (manager) manager->recordAdded(handle);
+    }
+};
+}  // namespace vthost

@@ -1,0 +1,47 @@
+// vthost::ObjectAccess: the host's own access to an object's open state, used by the database, the
+// transaction manager and the filers. Not for modules.
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "db/AcDbObject.h"
+
+namespace vthost {
+
+using Snapshot = std::shared_ptr<const std::vector<unsigned char>>;
+
+class ObjectAccess {
+public:
+    // Applies the open matrix and records the open; the object must be database-resident.
+    static Acad::ErrorStatus open(AcDbObject* object, AcDb::OpenMode mode);
+    // Ends a kForNotify open made by the host for a notification.
+    static void closeNotify(AcDbObject* object);
+    // Makes a new object database-resident under id; it stays open for write.
+    static void attach(AcDbObject* object, AcDbObjectId id);
+    static void setErasedFlag(AcDbObject* object, bool erased) { object->m_erased = erased; }
+    // The object's whole record (undo filer), erased flag included.
+    static Snapshot takeSnapshot(const AcDbObject* object);
+    // Puts a recorded state back without recording undo; sends no notification.
+    static void restoreSnapshot(AcDbObject* object, const Snapshot& snapshot);
+    // Runs fn with the object readable, whatever its open state (used by the database's scans).
+    template <class F>
+    static void withReadAccess(const AcDbObject* object, F fn) {
+        auto* o = const_cast<AcDbObject*>(object);
+        bool grant = !o->isReadEnabled();
+        if (grant) ++o->m_readers;
+        fn();
+        if (grant) --o->m_readers;
+    }
+    static void sendModifyUndone(AcDbObject* object);
+    static void sendGoodbye(AcDbObject* object);
+    static std::uint32_t undoStamp(const AcDbObject* object) { return object->m_undoStamp; }
+    static void setUndoStamp(AcDbObject* object, std::uint32_t stamp) { object->m_undoStamp = stamp; }
+    static const Snapshot& openSnapshot(const AcDbObject* object) { return object->m_openSnapshot; }
+    // Transaction-resident opens: counted separately so that end/abort can release them.
+    static void addTransactionRead(AcDbObject* object) { ++object->m_transactionReads; }
+    static void releaseTransactionOpen(AcDbObject* object, bool commit);
+    static bool isOpenForWrite(const AcDbObject* object) { return object->m_writer; }
+    static int readers(const AcDbObject* object) { return object->m_readers; }
+};
+
+}  // namespace vthost

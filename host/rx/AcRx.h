@@ -1,0 +1,30 @@
+// AcRx: enumerations of the runtime layer (host messages and replies, dictionary iteration order).
+#pragma once
+
+namespace AcRx {
+enum AppMsgCode {
+    kNullMsg = 0,
+    kInitAppMsg = 1,
+    kUnloadAppMsg = 2,
+    kLoadDwgMsg = 3,
+    kUnloadDwgMsg = 4,
+    kInvkSubrMsg = 5,
+    kCfgMsg = 6,
+    kEndMsg = 7,
+    kQuitMsg = 8,
+    kSaveMsg = 9,
+    kDependencyMsg = 10,
+    kNoDependencyMsg = 11,
+    kOleUnloadAppMsg = 12,
+    kPreQuitMsg = 13,
+    kInitDialogMsg = 14,
+    kEndDialogMsg = 15,
+    kSuspendMsg = 16,
+};
+
+enum AppRetCode { kRetOK = 0, kRetError = 3 };
+
+enum DictIterType { kDictSorted = 0, kDictCollated = 1 };
+}  // namespace AcRx
+
+using AcRxFunctionPtr = void (*)();

@@ -1,0 +1,72 @@
+// AcRxDynamicLinker: loads and unloads modules and talks to them through their acrxEntryPoint.
+// The app id a module receives with its messages is its module handle.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "rx/AcRx.h"
+#include "rx/AcRxObject.h"
+#include "rx/Win32.h"
+
+class AcRxService;
+
+class AcRxDynamicLinker : public AcRxObject {
+public:
+    ACRX_DECLARE_MEMBERS(AcRxDynamicLinker);
+
+    AcRxDynamicLinker() = default;
+    ~AcRxDynamicLinker() override;
+
+    // Loads the module and sends kInitAppMsg; true when it is loaded (or already was).
+    // A relative name without a folder is looked for in the current folder, then beside the host
+    // program. printit prints the reason of a failure on the command line.
+    Adesk::Boolean loadModule(const char* fileName, Adesk::Boolean printit,
+                              Adesk::Boolean asCmd = false);
+    // Sends kUnloadAppMsg and unloads; false when unknown, locked, or the module refuses.
+    Adesk::Boolean unloadModule(const char* fileName, Adesk::Boolean asCmd = false);
+    // Returns the object previously registered under the name (the caller owns it), or null.
+    AcRxObject* registerService(const char* serviceName, AcRxService* service);
+    Adesk::Boolean unlockApplication(void* appId) const;
+    Adesk::Boolean lockApplication(void* appId) const;
+    Adesk::Boolean isApplicationLocked(const char* name) const;
+    Adesk::Boolean registerAppMDIAware(void* appId) const;
+    Adesk::Boolean registerAppNotMDIAware(void* appId) const;
+    Adesk::Boolean isAppMDIAware(const char* name) const;
+    const char* ProductKey() const;
+
+    // Sends a message to every loaded module, in load order; used for drawing and quit messages.
+    void sendToAll(AcRx::AppMsgCode message, void* argument);
+    // Unloads every module, last loaded first, whether locked or not (host shutdown).
+    void unloadAll();
+    std::vector<std::string> loadedModuleNames() const;
+
+private:
+    struct Module {
+        std::string path;
+        HMODULE handle;
+        mutable bool locked = true;
+        mutable bool mdiAware = false;
+    };
+    Module* findByPath(const std::string& path);
+    Module* findByAppId(void* appId) const;
+    const Module* findByName(const char* name) const;
+    bool sendUnload(Module& module, bool force);
+
+    mutable std::vector<Module> m_modules;
+};
+
+AcRxDynamicLinker* acrxDynamicLinker();
+Adesk::Boolean acrxLoadModule(const char* moduleName, Adesk::Boolean printit,
+                              Adesk::Boolean asCmd = false);
+Adesk::Boolean acrxUnloadModule(const char* moduleName, Adesk::Boolean asCmd = false);
+Adesk::Boolean acrxUnlockApplication(void* appId);
+const char* acrxProductKey();
+
+// A module's entry point, looked up by its plain name.
+using AcRxEntryPointFunction = AcRx::AppRetCode (*)(AcRx::AppMsgCode message, void* appId);
+
+namespace vthost {
+// Where acutPrintf-style messages of the runtime go until the editor installs its command line.
+void setRuntimePrinter(void (*printer)(const char* text));
+void runtimePrint(const char* text);
+}  // namespace vthost

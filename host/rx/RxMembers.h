@@ -1,0 +1,28 @@
+// The runtime-class boilerplate of host classes: desc() and gpDesc, isA(), cast().
+// Host classes are registered together by the host at start-up (vthost::startHost).
+#pragma once
+
+class AcRxClass;
+class AcRxObject;
+
+// Looks a class up by name in the host's class dictionary; null when it is not registered.
+AcRxClass* acrxFindClass(const char* name);
+
+#define ACRX_DECLARE_MEMBERS(CLASS)                       \
+    static AcRxClass* gpDesc;                             \
+    static AcRxClass* desc();                             \
+    static CLASS* cast(const AcRxObject* inPtr);           \
+    virtual AcRxClass* isA() const
+
+#define ACRX_DEFINE_MEMBERS(CLASS)                                                    \
+    AcRxClass* CLASS::gpDesc = nullptr;                                               \
+    AcRxClass* CLASS::desc() {                                                        \
+        if (gpDesc == nullptr) gpDesc = acrxFindClass(#CLASS);                        \
+        return gpDesc;                                                                \
+    }                                                                                 \
+    AcRxClass* CLASS::isA() const { return CLASS::desc(); }                           \
+    CLASS* CLASS::cast(const AcRxObject* inPtr) {                                     \
+        return (inPtr != nullptr && inPtr->isKindOf(CLASS::desc()))                   \
+                   ? static_cast<CLASS*>(const_cast<AcRxObject*>(inPtr))              \
+                   : nullptr;                                                         \
+    }

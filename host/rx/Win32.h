@@ -1,0 +1,46 @@
+// The operating-system calls that modules use to find themselves and the host: module loading
+// and lookup by name. Modules are shared objects; a module may export DllMain, which is called
+// with process attach after loading (FALSE refuses the load) and process detach before unloading.
+// GetModuleHandleA(nullptr) names the host program; GetProcAddress finds the host's exported
+// functions by name (C functions by plain name, C++ functions by their decorated name).
+#pragma once
+#include <cstdint>
+
+using BOOL = int;
+using DWORD = std::uint32_t;
+using HINSTANCE = void*;
+using HMODULE = HINSTANCE;
+using FARPROC = void (*)();
+using LPVOID = void*;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+#define MAX_PATH 260
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+
+// The signature a module's DllMain must have.
+using DllMainFunction = BOOL (*)(HINSTANCE instance, DWORD reason, LPVOID reserved);
+
+extern "C" {
+HMODULE LoadLibraryA(const char* fileName);
+BOOL FreeLibrary(HMODULE module);
+HMODULE GetModuleHandleA(const char* moduleName);
+FARPROC GetProcAddress(HMODULE module, const char* procName);
+// Copies the module's full path (at most size - 1 characters and a terminator); 0 on failure.
+DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size);
+}
+
+namespace vthost {
+// Test switch: GetProcAddress answers null for a hidden name, as a host that lacks it would.
+void hideExport(const char* name);
+void unhideExport(const char* name);
+void unhideAllExports();
+// Resolves a function pointer of type F by name; null when missing or hidden.
+template <class F>
+F procAddress(HMODULE module, const char* name) {
+    return reinterpret_cast<F>(GetProcAddress(module, name));
+}
+}  // namespace vthost
