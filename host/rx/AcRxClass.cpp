@@ -1,11 +1,20 @@
 #include "rx/AcRxClass.h"
 
+#include <set>
+
 #include "rx/AcRxDictionary.h"
 #include "rx/AcRxSysRegistry.h"
 
 ACRX_DEFINE_MEMBERS(AcRxClass)
 
 namespace {
+// Every class object alive, so that deleting a stale pointer (a module deleting a class it
+// registered before and never registered again) is recognised and ignored.
+std::set<const AcRxClass*>& liveClasses() {
+    static std::set<const AcRxClass*> live;
+    return live;
+}
+
 std::string orEmpty(const char* text) { return text == nullptr ? std::string() : text; }
 }  // namespace
 
@@ -19,9 +28,11 @@ AcRxClass::AcRxClass(const char* name, const char* parentName, int dwgVersion,
       m_dwgVersion(dwgVersion),
       m_maintenanceVersion(maintenanceVersion),
       m_proxyFlags(proxyFlags),
-      m_constructor(constructor) {}
+      m_constructor(constructor) {
+    liveClasses().insert(this);
+}
 
-AcRxClass::~AcRxClass() = default;
+AcRxClass::~AcRxClass() { liveClasses().erase(this); }
 
 void AcRxClass::getClassVersion(int& dwgVersion, int& maintenanceVersion) const {
     dwgVersion = m_dwgVersion;
@@ -76,7 +87,7 @@ extern "C" void acrxBuildClassHierarchy() {
 }
 
 extern "C" void deleteAcRxClass(AcRxClass* pClass) {
-    if (pClass == nullptr) return;
+    if (pClass == nullptr || liveClasses().count(pClass) == 0) return;
     AcRxDictionary* classes = vthost::classDictionary();
     if (classes != nullptr && classes->at(pClass->name()) == pClass) classes->remove(pClass->name());
     // Children registered by other modules lose their parent link rather than keep a dangling one.

@@ -1,0 +1,29 @@
+#include "LibraryTestEnvironment.h"
+
+#include "Host.h"
+#include "rx/AcRxDynamicLinker.h"
+#include "rx/Fatal.h"
+
+namespace vttest {
+
+namespace {
+[[noreturn]] void throwFatal(const char* message) { throw FatalError(message); }
+
+class LibraryEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        vthost::startHost();
+        ASSERT_TRUE(loadLibrary());
+    }
+};
+
+const auto* g_environment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
+}  // namespace
+
+FatalErrorsThrow::FatalErrorsThrow() : m_previous(vthost::setFatalHandler(throwFatal)) {}
+FatalErrorsThrow::~FatalErrorsThrow() { vthost::setFatalHandler(m_previous); }
+
+bool loadLibrary() { return acrxLoadModule("vantorell.dbx", false); }
+bool unloadLibrary() { return acrxUnloadModule("vantorell.dbx"); }
+
+}  // namespace vttest

@@ -1,0 +1,29 @@
+// Test support for the object library: the host is started and vantorell.dbx loaded through the
+// host's module loader once per test program; fatal errors become FatalError exceptions.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace vttest {
+
+struct FatalError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Installs the throwing fatal handler for the life of the object.
+class FatalErrorsThrow {
+public:
+    FatalErrorsThrow();
+    ~FatalErrorsThrow();
+
+private:
+    void (*m_previous)(const char*);
+};
+
+// Loads vantorell.dbx if it is not loaded; true on success.
+bool loadLibrary();
+bool unloadLibrary();
+
+}  // namespace vttest
