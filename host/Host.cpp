@@ -1,6 +1,7 @@
 #include "Host.h"
 
 #include "db/HostClasses.h"
+#include "ent/EntityClasses.h"
 #include "rx/AcRxClass.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/AcRxSysRegistry.h"
@@ -16,6 +17,7 @@ void startHost() {
     g_started = true;
     initRuntime();
     registerDatabaseClasses();
+    registerEntityClasses();
     acrxBuildClassHierarchy();
 }
 

@@ -14,8 +14,7 @@ namespace {
 
 class FuzzEnvironment : public vthost::DieselEnvironment {
 public:
-    bool getVariable(const std::string& name, std::string& value) override
-    {
+    bool getVariable(const std::string& name, std::string& value) override {
         static const std::map<std::string, std::string> kVariables = {
             {"a", "$(eval,$(getvar,a))$(eval,$(getvar,a))"},
             {"b", "$(eval,$(getvar,c))$(eval,$(getvar,c))$(eval,$(getvar,c))"},
@@ -32,13 +31,11 @@ public:
         return true;
     }
     std::string getEnvironment(const std::string& name) override { return name + "=" + name; }
-    bool formatDistance(double value, int mode, int precision, std::string& out) override
-    {
+    bool formatDistance(double value, int mode, int precision, std::string& out) override {
         out = vthost::formatDieselReal(value) + std::to_string(mode) + std::to_string(precision);
         return mode < 5;
     }
-    bool formatAngle(double radians, int mode, int precision, std::string& out) override
-    {
+    bool formatAngle(double radians, int mode, int precision, std::string& out) override {
         return formatDistance(radians, mode, precision, out);
     }
     double julianDateNow() override { return 2451062.203675694444; }
@@ -46,8 +43,7 @@ public:
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzEnvironment env;
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const vthost::DieselResult result = vthost::evaluateDiesel(input, env);

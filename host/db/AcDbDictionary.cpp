@@ -232,7 +232,8 @@ Acad::ErrorStatus AcDbDictionary::dwgInFields(AcDbDwgFiler* filer) {
     std::sort(entries.begin(), entries.end(),
               [](const Entry& a, const Entry& b) { return vthostKeyLess(a.key, b.key); });
     m_entries = std::move(entries);
-    m_anonymousCounter = counter;
+    // The counter only grows: an undo must not hand out a number a discarded entry had.
+    m_anonymousCounter = std::max(m_anonymousCounter, counter);
     m_treatElementsAsHard = hard;
     m_nextOrder = static_cast<std::uint32_t>(m_entries.size());
     return Acad::eOk;

@@ -17,6 +17,7 @@ ACRX_DEFINE_MEMBERS(AcDbObjectReactor)
 namespace {
 constexpr std::uint16_t kMaxReaders = 256;
 constexpr Adesk::Int32 kMaxFiledReactors = 1 << 20;
+constexpr const char* kNotOpenForWrite = "AcDbObject is not open for write";
 }  // namespace
 
 void* AcDbObject::operator new(std::size_t size) { return ::operator new(size); }
@@ -49,7 +50,7 @@ void AcDbObject::assertNotifyEnabled() const {
 }
 
 void AcDbObject::assertWriteEnabled(Adesk::Boolean autoUndo, Adesk::Boolean recordModified) {
-    if (!isWriteEnabled()) vthost::fatal("AcDbObject is not open for write");
+    if (!isWriteEnabled()) vthost::fatal(kNotOpenForWrite);
     if (m_undoing || m_id.isNull()) return;
     if (!m_modifiedInOpen) {
         m_modifiedInOpen = true;
@@ -147,9 +148,12 @@ Acad::ErrorStatus AcDbObject::downgradeToNotify(Adesk::Boolean wasWritable) {
 
 Acad::ErrorStatus AcDbObject::subErase(Adesk::Boolean) { return Acad::eOk; }
 
+// Erasing an erased object, or unerasing a live one, changes nothing: it is not even marked
+// modified, so that its close tells nobody either.
 Acad::ErrorStatus AcDbObject::erase(Adesk::Boolean erasing) {
-    assertWriteEnabled();
+    if (!isWriteEnabled()) vthost::fatal(kNotOpenForWrite);
     if (m_erased == erasing) return Acad::eOk;
+    assertWriteEnabled();
     Acad::ErrorStatus status = subErase(erasing);
     if (status != Acad::eOk) return status;
     m_erased = erasing;

@@ -5,6 +5,7 @@
 
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
+#include "db/ObjectAccess.h"
 #include "ed/AcUtil.h"
 #include "ent/AcDbEntity.h"
 
@@ -77,21 +78,25 @@ Acad::ErrorStatus AcDbSymbolTableRecord::dwgInFields(AcDbDwgFiler* filer) {
     return filer->filerStatus();
 }
 
+// Names are read whatever the records' open states: a record that someone has open for write
+// must still be found (and still count as taken when a record is added).
 Acad::ErrorStatus AcDbSymbolTable::getAt(const char* name, AcDbObjectId& id, bool getErased) const {
     assertReadEnabled();
     if (name == nullptr) return Acad::eInvalidKey;
+    AcDbDatabase* db = database();
+    if (db == nullptr) return Acad::eKeyNotFound;
     bool foundErased = false;
     for (const AcDbObjectId& recordId : m_records) {
-        AcDbObject* object = nullptr;
-        if (acdbOpenAcDbObject(object, recordId, AcDb::kForRead, true) != Acad::eOk) continue;
-        const char* recordName = nullptr;
-        auto* record = AcDbSymbolTableRecord::cast(object);
-        if (record != nullptr) record->getName(recordName);
-        bool match = recordName != nullptr && strcasecmp(recordName, name) == 0;
-        bool erased = object->isErased();
-        object->close();
+        auto* record = AcDbSymbolTableRecord::cast(db->objectAt(recordId.rawHandle()));
+        if (record == nullptr) continue;
+        bool match = false;
+        vthost::ObjectAccess::withReadAccess(record, [&] {
+            const char* recordName = nullptr;
+            record->getName(recordName);
+            match = recordName != nullptr && strcasecmp(recordName, name) == 0;
+        });
         if (!match) continue;
-        if (erased && !getErased) {
+        if (record->isErased() && !getErased) {
             foundErased = true;
             continue;
         }

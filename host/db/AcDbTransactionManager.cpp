@@ -28,25 +28,20 @@ AcTransaction* AcDbTransactionManager::topTransaction() const {
     return m_frames.empty() ? nullptr : m_frames.back().transaction.get();
 }
 
-bool AcDbTransactionManager::addedInOpenFrames(std::uint32_t handle) const {
-    for (const Frame& frame : m_frames)
-        if (std::find(frame.added.begin(), frame.added.end(), handle) != frame.added.end())
-            return true;
-    return false;
-}
-
-// The first change of an object within the top transaction keeps its prior state. The state is
-// the one from before the current write open, so changes made earlier in that open are covered.
+// The first change of an object within the top transaction keeps its state as it is now, just
+// before that change: changes made before the transaction began (in the same write open, or in an
+// enclosing transaction) are not the top transaction's to undo. Objects the top transaction added
+// need nothing: its abort removes them.
 void AcDbTransactionManager::recordUndo(AcDbObject* object) {
     if (m_frames.empty()) return;
     Frame& top = m_frames.back();
     if (vthost::ObjectAccess::undoStamp(object) == top.stamp) return;
     vthost::ObjectAccess::setUndoStamp(object, top.stamp);
     std::uint32_t handle = object->objectId().rawHandle();
-    if (top.snapshots.count(handle) || addedInOpenFrames(handle)) return;
-    vthost::Snapshot snapshot = vthost::ObjectAccess::openSnapshot(object);
-    if (!snapshot) snapshot = vthost::ObjectAccess::takeSnapshot(object);
-    top.snapshots.emplace(handle, std::move(snapshot));
+    if (top.snapshots.count(handle) ||
+        std::find(top.added.begin(), top.added.end(), handle) != top.added.end())
+        return;
+    top.snapshots.emplace(handle, vthost::ObjectAccess::takeSnapshot(object));
 }
 
 void AcDbTransactionManager::recordAdded(std::uint32_t handle) {

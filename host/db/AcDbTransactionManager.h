@@ -58,7 +58,6 @@ private:
     };
     void recordUndo(AcDbObject* object);
     void recordAdded(std::uint32_t handle);
-    bool addedInOpenFrames(std::uint32_t handle) const;
     Acad::ErrorStatus getObjectIn(Frame& frame, AcDbObject*& obj, AcDbObjectId id,
                                   AcDb::OpenMode mode, bool openErased);
     void mergeIntoParent(Frame& child, Frame& parent);

@@ -36,7 +36,6 @@ public:
     static void sendGoodbye(AcDbObject* object);
     static std::uint32_t undoStamp(const AcDbObject* object) { return object->m_undoStamp; }
     static void setUndoStamp(AcDbObject* object, std::uint32_t stamp) { object->m_undoStamp = stamp; }
-    static const Snapshot& openSnapshot(const AcDbObject* object) { return object->m_openSnapshot; }
     // Transaction-resident opens: counted separately so that end/abort can release them.
     static void addTransactionRead(AcDbObject* object) { ++object->m_transactionReads; }
     static void releaseTransactionOpen(AcDbObject* object, bool commit);

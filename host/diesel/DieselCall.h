@@ -1,6 +1,6 @@
-// What a built-in function sees of its call: the upper-cased name, the unevaluated arguments and
-// the means to evaluate each one when (and only if) it needs it. A DieselCall borrows the run and
-// the scanned call; it lives on the stack for the duration of one function.
+// What a built-in function sees of its call: the unevaluated arguments and the means to evaluate
+// each one when (and only if) it needs it. A DieselCall borrows the run and the scanned call; it
+// lives on the stack for the duration of one function.
 #pragma once
 
 #include "diesel/DieselRun.h"

@@ -28,17 +28,27 @@ struct PhraseEntry {
 
 // The order in which phrases are tried at each position: longest first, MSEC before all.
 constexpr std::array<PhraseEntry, 17> kPhrases = {{
-    {"MSEC", Phrase::msec}, {"MONTH", Phrase::month}, {"MON", Phrase::mon},
-    {"DDDD", Phrase::dddd}, {"DDD", Phrase::ddd},     {"AM/PM", Phrase::ampm},
-    {"A/P", Phrase::ap},    {"YYYY", Phrase::yyyy},   {"DD", Phrase::dd},
-    {"HH", Phrase::hh},     {"MM", Phrase::mm},       {"MO", Phrase::mo},
-    {"SS", Phrase::ss},     {"YY", Phrase::yy},       {"D", Phrase::d},
-    {"H", Phrase::h},       {"M", Phrase::m},
+    {"MSEC", Phrase::msec},
+    {"MONTH", Phrase::month},
+    {"MON", Phrase::mon},
+    {"DDDD", Phrase::dddd},
+    {"DDD", Phrase::ddd},
+    {"AM/PM", Phrase::ampm},
+    {"A/P", Phrase::ap},
+    {"YYYY", Phrase::yyyy},
+    {"DD", Phrase::dd},
+    {"HH", Phrase::hh},
+    {"MM", Phrase::mm},
+    {"MO", Phrase::mo},
+    {"SS", Phrase::ss},
+    {"YY", Phrase::yy},
+    {"D", Phrase::d},
+    {"H", Phrase::h},
+    {"M", Phrase::m},
 }};
 
 // Days since 1970-01-01 to year, month and day (Howard Hinnant's civil_from_days).
-void civilFromDays(long long days, DieselMoment& moment)
-{
+void civilFromDays(long long days, DieselMoment& moment) {
     days += 719468;
     const long long era = (days >= 0 ? days : days - 146096) / 146097;
     const long long dayOfEra = days - era * 146097;
@@ -51,18 +61,18 @@ void civilFromDays(long long days, DieselMoment& moment)
     moment.year = yearOfEra + era * 400 + (moment.month <= 2 ? 1 : 0);
 }
 
-char upperAsciiChar(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+char upperAsciiChar(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
 
-bool matchesAt(std::string_view picture, std::size_t at, std::string_view phrase)
-{
+bool matchesAt(std::string_view picture, std::size_t at, std::string_view phrase) {
     if (picture.size() - at < phrase.size()) return false;
     for (std::size_t i = 0; i < phrase.size(); ++i)
         if (upperAsciiChar(picture[at + i]) != phrase[i]) return false;
     return true;
 }
 
-std::string padded(long long value, std::size_t width)
-{
+std::string padded(long long value, std::size_t width) {
     std::string digits = std::to_string(value < 0 ? -value : value);
     if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
     return value < 0 ? "-" + digits : digits;
@@ -70,8 +80,7 @@ std::string padded(long long value, std::size_t width)
 
 // "A" or "P" in the case of the phrase's first picture letter; an AM/PM phrase adds its second
 // picture letter as written.
-std::string meridiem(std::string_view matched, int hour)
-{
+std::string meridiem(std::string_view matched, int hour) {
     const bool lower = matched[0] >= 'a' && matched[0] <= 'z';
     std::string text(1, static_cast<char>((hour < 12 ? 'A' : 'P') + (lower ? 32 : 0)));
     if (matched.size() == 5) text += matched[1];
@@ -79,60 +88,71 @@ std::string meridiem(std::string_view matched, int hour)
 }
 
 // H and HH follow the 12-hour clock only if the picture names AM/PM, am/pm, A/P or a/p exactly.
-bool usesTwelveHourClock(std::string_view picture)
-{
+bool usesTwelveHourClock(std::string_view picture) {
     for (std::string_view marker : {"AM/PM", "am/pm", "A/P", "a/p"})
         if (picture.find(marker) != std::string_view::npos) return true;
     return false;
 }
 
-int clockHour(std::string_view picture, int hour)
-{
+int clockHour(std::string_view picture, int hour) {
     if (!usesTwelveHourClock(picture)) return hour;
     return hour % 12 == 0 ? 12 : hour % 12;
 }
 
-const PhraseEntry* phraseAt(std::string_view picture, std::size_t at)
-{
+const PhraseEntry* phraseAt(std::string_view picture, std::size_t at) {
     for (const PhraseEntry& entry : kPhrases)
         if (matchesAt(picture, at, entry.text)) return &entry;
     return nullptr;
 }
 
-std::string dateText(Phrase phrase, const DieselMoment& m)
-{
+std::string dateText(Phrase phrase, const DieselMoment& m) {
     switch (phrase) {
-        case Phrase::month: return std::string(kMonthNames[m.month - 1]);
-        case Phrase::mon: return std::string(kMonthNames[m.month - 1].substr(0, 3));
-        case Phrase::dddd: return std::string(kWeekdayNames[m.weekday]);
-        case Phrase::ddd: return std::string(kWeekdayNames[m.weekday].substr(0, 3));
-        case Phrase::yyyy: return padded(m.year, 4);
-        case Phrase::yy: return padded((m.year % 100 + 100) % 100, 2);
-        case Phrase::dd: return padded(m.day, 2);
-        case Phrase::mo: return padded(m.month, 2);
-        case Phrase::d: return padded(m.day, 1);
-        default: return padded(m.month, 1);  // Phrase::m
+        case Phrase::month:
+            return std::string(kMonthNames[m.month - 1]);
+        case Phrase::mon:
+            return std::string(kMonthNames[m.month - 1].substr(0, 3));
+        case Phrase::dddd:
+            return std::string(kWeekdayNames[m.weekday]);
+        case Phrase::ddd:
+            return std::string(kWeekdayNames[m.weekday].substr(0, 3));
+        case Phrase::yyyy:
+            return padded(m.year, 4);
+        case Phrase::yy:
+            return padded((m.year % 100 + 100) % 100, 2);
+        case Phrase::dd:
+            return padded(m.day, 2);
+        case Phrase::mo:
+            return padded(m.month, 2);
+        case Phrase::d:
+            return padded(m.day, 1);
+        default:
+            return padded(m.month, 1);  // Phrase::m
     }
 }
 
-std::string phraseText(Phrase phrase, std::string_view matched, const DieselMoment& m, int hour)
-{
+std::string phraseText(Phrase phrase, std::string_view matched, const DieselMoment& m, int hour) {
     switch (phrase) {
-        case Phrase::msec: return padded(m.millisecond, 3);
+        case Phrase::msec:
+            return padded(m.millisecond, 3);
         case Phrase::ampm:
-        case Phrase::ap: return meridiem(matched, m.hour);
-        case Phrase::hh: return padded(hour, 2);
-        case Phrase::h: return padded(hour, 1);
-        case Phrase::mm: return padded(m.minute, 2);
-        case Phrase::ss: return padded(m.second, 2);
-        default: return dateText(phrase, m);
+        case Phrase::ap:
+            return meridiem(matched, m.hour);
+        case Phrase::hh:
+            return padded(hour, 2);
+        case Phrase::h:
+            return padded(hour, 1);
+        case Phrase::mm:
+            return padded(m.minute, 2);
+        case Phrase::ss:
+            return padded(m.second, 2);
+        default:
+            return dateText(phrase, m);
     }
 }
 
 }  // namespace
 
-bool momentFromJulianDate(double julianDate, DieselMoment& moment)
-{
+bool momentFromJulianDate(double julianDate, DieselMoment& moment) {
     if (!(julianDate >= 0 && julianDate < kLatestJulianDate)) return false;
     const double wholeDays = std::floor(julianDate);
     long long day = static_cast<long long>(wholeDays);
@@ -150,8 +170,7 @@ bool momentFromJulianDate(double julianDate, DieselMoment& moment)
     return true;
 }
 
-std::string formatEdtimePicture(std::string_view picture, const DieselMoment& moment)
-{
+std::string formatEdtimePicture(std::string_view picture, const DieselMoment& moment) {
     const int hour = clockHour(picture, moment.hour);
     std::string out;
     std::size_t at = 0;

@@ -28,13 +28,11 @@ constexpr std::uint64_t kBudgetPerInputCharacter = 2048;
 constexpr std::size_t kCallWork = 1024;
 
 // Status positions count from 1, so that 0 can mean success.
-int statusAt(std::size_t offset)
-{
+int statusAt(std::size_t offset) {
     return static_cast<int>(std::min<std::size_t>(offset, INT_MAX - 1) + 1);
 }
 
-DieselStop fail(std::string_view marker, std::size_t offset, DieselOutput& out)
-{
+DieselStop fail(std::string_view marker, std::size_t offset, DieselOutput& out) {
     out.append(marker);
     return {DieselStop::failed, statusAt(offset)};
 }
@@ -42,15 +40,25 @@ DieselStop fail(std::string_view marker, std::size_t offset, DieselOutput& out)
 // " $(NAME" + tail: kept out of dispatch() so that its temporaries do not sit in every frame of
 // a deep nesting.
 [[gnu::noinline]] DieselStop failNamed(const std::string& name, std::string_view tail,
-                                       std::size_t offset, DieselOutput& out)
-{
+                                       std::size_t offset, DieselOutput& out) {
     return fail(" $(" + name + std::string(tail), offset, out);
 }
 
+// Counts one more level for as long as it lives.
+class NestingLevel {
+public:
+    explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
+    ~NestingLevel() { --depth_; }
+    NestingLevel(const NestingLevel&) = delete;
+    NestingLevel& operator=(const NestingLevel&) = delete;
+
+private:
+    int& depth_;
+};
+
 }  // namespace
 
-bool DieselOutput::append(std::string_view s)
-{
+bool DieselOutput::append(std::string_view s) {
     if (overflowed_) return false;
     const std::size_t room = limit_ - text_.size();
     if (s.size() <= room) {
@@ -65,12 +73,9 @@ bool DieselOutput::append(std::string_view s)
 DieselRun::DieselRun(DieselEnvironment& env, std::size_t inputLength)
     : env_(env),
       startMoment_(env.julianDateNow()),
-      budget_(kBaseBudget + kBudgetPerInputCharacter * inputLength)
-{
-}
+      budget_(kBaseBudget + kBudgetPerInputCharacter * inputLength) {}
 
-bool DieselRun::charge(std::size_t work)
-{
+bool DieselRun::charge(std::size_t work) {
     if (work > budget_) {
         budget_ = 0;
         return false;
@@ -79,12 +84,12 @@ bool DieselRun::charge(std::size_t work)
     return true;
 }
 
-DieselStop DieselRun::evaluate(std::string_view text, DieselOutput& out)
-{
+DieselStop DieselRun::evaluate(std::string_view text, DieselOutput& out) {
     bool quoted = false;
     std::size_t i = 0;
     while (i < text.size()) {
-        const std::size_t special = std::min(text.find_first_of(quoted ? "\"" : "\"$", i), text.size());
+        const std::size_t special =
+            std::min(text.find_first_of(quoted ? "\"" : "\"$", i), text.size());
         if (!out.append(text.substr(i, special - i))) return {DieselStop::overflow, 0};
         i = special;
         if (i == text.size()) break;
@@ -107,22 +112,18 @@ DieselStop DieselRun::evaluate(std::string_view text, DieselOutput& out)
 }
 
 // Evaluates the call whose "$(" is at text[at]; on success moves `at` past its ')'.
-DieselStop DieselRun::evaluateCall(std::string_view text, std::size_t& at, DieselOutput& out)
-{
+DieselStop DieselRun::evaluateCall(std::string_view text, std::size_t& at, DieselOutput& out) {
     ScannedCall call;
     std::size_t failedAt = at;
     if (callNesting_ >= kDieselMaxCallNesting || !DieselScanner::scan(text, at, call, failedAt) ||
         !charge(call.end() - at + kCallWork))
         return fail(kSyntaxMarker, failedAt, out);
     at = call.end();
-    ++callNesting_;
-    const DieselStop stop = dispatch(call, at - 1, out);
-    --callNesting_;
-    return stop;
+    const NestingLevel level(callNesting_);
+    return dispatch(call, at - 1, out);
 }
 
-DieselStop DieselRun::dispatch(const ScannedCall& call, std::size_t closeAt, DieselOutput& out)
-{
+DieselStop DieselRun::dispatch(const ScannedCall& call, std::size_t closeAt, DieselOutput& out) {
     std::string name;
     if (!evaluateNested(call.piece(0), name)) return fail(kSyntaxMarker, closeAt, out);
     upperAscii(name);
@@ -135,8 +136,7 @@ DieselStop DieselRun::dispatch(const ScannedCall& call, std::size_t closeAt, Die
     return {DieselStop::finished, 0};
 }
 
-bool DieselRun::evaluateNested(std::string_view text, std::string& out)
-{
+bool DieselRun::evaluateNested(std::string_view text, std::string& out) {
     if (!charge(text.size())) return false;
     DieselOutput nested;
     const bool finished = evaluate(text, nested).kind == DieselStop::finished;
@@ -144,17 +144,13 @@ bool DieselRun::evaluateNested(std::string_view text, std::string& out)
     return finished;
 }
 
-bool DieselRun::evaluateAgain(std::string_view text, std::string& out)
-{
+bool DieselRun::evaluateAgain(std::string_view text, std::string& out) {
     if (evalNesting_ >= kDieselMaxEvalNesting) return false;
-    ++evalNesting_;
-    const bool finished = evaluateNested(text, out);
-    --evalNesting_;
-    return finished;
+    const NestingLevel level(evalNesting_);
+    return evaluateNested(text, out);
 }
 
-DieselResult evaluateDiesel(std::string_view input, DieselEnvironment& env)
-{
+DieselResult evaluateDiesel(std::string_view input, DieselEnvironment& env) {
     DieselRun run(env, input.size());
     DieselOutput out;
     const DieselStop stop = run.evaluate(input, out);

@@ -30,7 +30,7 @@ public:
 
 struct DieselResult {
     std::string text;  // the output, at most 4095 characters
-    int status;        // 0 success; otherwise error position, or -1 for an unterminated top-level quote
+    int status;  // 0 success; otherwise error position, or -1 for an unterminated top-level quote
 };
 
 DieselResult evaluateDiesel(std::string_view input, DieselEnvironment& env);

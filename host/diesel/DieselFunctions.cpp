@@ -51,8 +51,7 @@ const std::array<CatalogueEntry, 28> kCatalogue = {{
 
 // Folds the real arguments left to right; no arguments give `empty`, one gives itself.
 template <typename Op>
-bool foldReals(DieselCall& call, std::string& result, double empty, Op op)
-{
+bool foldReals(DieselCall& call, std::string& result, double empty, Op op) {
     double value = empty;
     if (call.argCount() > 0 && !call.real(0, value)) return false;
     for (std::size_t i = 1; i < call.argCount(); ++i) {
@@ -65,8 +64,7 @@ bool foldReals(DieselCall& call, std::string& result, double empty, Op op)
 }
 
 template <typename Op>
-bool foldIntegers(DieselCall& call, std::string& result, int empty, Op op)
-{
+bool foldIntegers(DieselCall& call, std::string& result, int empty, Op op) {
     int value = empty;
     if (call.argCount() > 0 && !call.integer(0, value)) return false;
     for (std::size_t i = 1; i < call.argCount(); ++i) {
@@ -79,8 +77,7 @@ bool foldIntegers(DieselCall& call, std::string& result, int empty, Op op)
 }
 
 template <typename Test>
-bool compareReals(DieselCall& call, std::string& result, Test test)
-{
+bool compareReals(DieselCall& call, std::string& result, Test test) {
     double a = 0, b = 0;
     if (call.argCount() != 2 || !call.real(0, a) || !call.real(1, b)) return false;
     result = test(a, b) ? "1" : "0";
@@ -88,12 +85,13 @@ bool compareReals(DieselCall& call, std::string& result, Test test)
 }
 
 // = and != allow an absolute difference below 1e-10; equal infinities are equal too.
-bool nearlyEqual(double a, double b) { return a == b || std::fabs(a - b) < 1e-10; }
+bool nearlyEqual(double a, double b) {
+    return a == b || std::fabs(a - b) < 1e-10;
+}
 
 }  // namespace
 
-DieselHandler findDieselFunction(std::string_view upperName)
-{
+DieselHandler findDieselFunction(std::string_view upperName) {
     for (const CatalogueEntry& entry : kCatalogue)
         if (entry.name == upperName) return entry.handler;
     return nullptr;
@@ -101,52 +99,50 @@ DieselHandler findDieselFunction(std::string_view upperName)
 
 namespace diesel_fn {
 
-bool add(DieselCall& call, std::string& result) { return foldReals(call, result, 0.0, std::plus<>()); }
-bool subtract(DieselCall& call, std::string& result)
-{
+bool add(DieselCall& call, std::string& result) {
+    return foldReals(call, result, 0.0, std::plus<>());
+}
+bool subtract(DieselCall& call, std::string& result) {
     return foldReals(call, result, 0.0, std::minus<>());
 }
-bool multiply(DieselCall& call, std::string& result)
-{
+bool multiply(DieselCall& call, std::string& result) {
     return foldReals(call, result, 1.0, std::multiplies<>());
 }
-bool divide(DieselCall& call, std::string& result)
-{
+bool divide(DieselCall& call, std::string& result) {
     return foldReals(call, result, 1.0, std::divides<>());
 }
 
-bool equal(DieselCall& call, std::string& result) { return compareReals(call, result, nearlyEqual); }
-bool notEqual(DieselCall& call, std::string& result)
-{
+bool equal(DieselCall& call, std::string& result) {
+    return compareReals(call, result, nearlyEqual);
+}
+bool notEqual(DieselCall& call, std::string& result) {
     return compareReals(call, result, [](double a, double b) { return !nearlyEqual(a, b); });
 }
-bool less(DieselCall& call, std::string& result) { return compareReals(call, result, std::less<>()); }
-bool greater(DieselCall& call, std::string& result)
-{
+bool less(DieselCall& call, std::string& result) {
+    return compareReals(call, result, std::less<>());
+}
+bool greater(DieselCall& call, std::string& result) {
     return compareReals(call, result, std::greater<>());
 }
-bool lessOrEqual(DieselCall& call, std::string& result)
-{
+bool lessOrEqual(DieselCall& call, std::string& result) {
     return compareReals(call, result, std::less_equal<>());
 }
-bool greaterOrEqual(DieselCall& call, std::string& result)
-{
+bool greaterOrEqual(DieselCall& call, std::string& result) {
     return compareReals(call, result, std::greater_equal<>());
 }
 
-bool bitAnd(DieselCall& call, std::string& result)
-{
+bool bitAnd(DieselCall& call, std::string& result) {
     return foldIntegers(call, result, 1, std::bit_and<>());
 }
-bool bitOr(DieselCall& call, std::string& result) { return foldIntegers(call, result, 0, std::bit_or<>()); }
-bool bitXor(DieselCall& call, std::string& result)
-{
+bool bitOr(DieselCall& call, std::string& result) {
+    return foldIntegers(call, result, 0, std::bit_or<>());
+}
+bool bitXor(DieselCall& call, std::string& result) {
     return foldIntegers(call, result, 0, std::bit_xor<>());
 }
 
 // Truncates toward zero; a result outside the 32-bit range (or from nan) is refused.
-bool truncate(DieselCall& call, std::string& result)
-{
+bool truncate(DieselCall& call, std::string& result) {
     double value = 0;
     if (call.argCount() != 1 || !call.real(0, value)) return false;
     const double whole = std::trunc(value);

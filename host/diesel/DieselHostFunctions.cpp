@@ -14,8 +14,7 @@ namespace {
 constexpr int kStatusLineWidth = 240;
 constexpr double kTwoPi = 6.283185307179586476925286766559;
 
-std::string trimmedBlanks(const std::string& text)
-{
+std::string trimmedBlanks(const std::string& text) {
     std::size_t from = 0, to = text.size();
     while (from < to && isDieselBlank(text[from])) ++from;
     while (to > from && isDieselBlank(text[to - 1])) --to;
@@ -23,8 +22,7 @@ std::string trimmedBlanks(const std::string& text)
 }
 
 // $(f,value[,mode[,precision]]): an omitted mode or precision is -1.
-bool readFormatArguments(DieselCall& call, double& value, int& mode, int& precision)
-{
+bool readFormatArguments(DieselCall& call, double& value, int& mode, int& precision) {
     mode = precision = -1;
     if (!call.argCountIn(1, 3) || !call.real(0, value)) return false;
     if (call.argCount() >= 2 && !call.integer(1, mode)) return false;
@@ -32,8 +30,7 @@ bool readFormatArguments(DieselCall& call, double& value, int& mode, int& precis
 }
 
 // Brings a finite angle into [0, 2*pi); infinities and nan go to the formatter as they are.
-double normalizedAngle(double radians)
-{
+double normalizedAngle(double radians) {
     if (!std::isfinite(radians)) return radians;
     double angle = std::fmod(radians, kTwoPi);
     if (angle < 0) angle += kTwoPi;
@@ -44,32 +41,28 @@ double normalizedAngle(double radians)
 
 namespace diesel_fn {
 
-bool systemVariable(DieselCall& call, std::string& result)
-{
+bool systemVariable(DieselCall& call, std::string& result) {
     std::string name;
     if (call.argCount() != 1 || !call.text(0, name)) return false;
     name = trimmedBlanks(name);
     return !name.empty() && call.run().environment().getVariable(name, result);
 }
 
-bool settingValue(DieselCall& call, std::string& result)
-{
+bool settingValue(DieselCall& call, std::string& result) {
     std::string name;
     if (call.argCount() != 1 || !call.text(0, name)) return false;
     result = name.empty() ? std::string() : call.run().environment().getEnvironment(name);
     return true;
 }
 
-bool formatDistance(DieselCall& call, std::string& result)
-{
+bool formatDistance(DieselCall& call, std::string& result) {
     double value = 0;
     int mode = -1, precision = -1;
     if (!readFormatArguments(call, value, mode, precision)) return false;
     return call.run().environment().formatDistance(value, mode, precision, result);
 }
 
-bool formatAngle(DieselCall& call, std::string& result)
-{
+bool formatAngle(DieselCall& call, std::string& result) {
     double radians = 0;
     int mode = -1, precision = -1;
     if (!readFormatArguments(call, radians, mode, precision)) return false;
@@ -77,8 +70,7 @@ bool formatAngle(DieselCall& call, std::string& result)
 }
 
 // $(edtime,date,picture): date is a Julian date; 0 means the moment this evaluation started.
-bool editTime(DieselCall& call, std::string& result)
-{
+bool editTime(DieselCall& call, std::string& result) {
     double date = 0;
     std::string picture;
     if (call.argCount() != 2 || !call.real(0, date) || !call.text(1, picture)) return false;
@@ -89,8 +81,7 @@ bool editTime(DieselCall& call, std::string& result)
     return true;
 }
 
-bool lineLength(DieselCall& call, std::string& result)
-{
+bool lineLength(DieselCall& call, std::string& result) {
     if (call.argCount() != 0) return false;
     result = formatDieselInteger(kStatusLineWidth);
     return true;

@@ -13,19 +13,19 @@
 namespace vthost {
 namespace {
 
-int digitValue(char c)
-{
+int digitValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return 99;
 }
 
-bool isDigitIn(char c, int base) { return digitValue(c) < base; }
+bool isDigitIn(char c, int base) {
+    return digitValue(c) < base;
+}
 
 // Skips blanks and an optional sign; returns the rest and whether the sign was '-'.
-std::string_view skipBlanksAndSign(std::string_view text, bool& negative)
-{
+std::string_view skipBlanksAndSign(std::string_view text, bool& negative) {
     std::size_t i = 0;
     while (i < text.size() && isDieselBlank(text[i])) ++i;
     negative = i < text.size() && text[i] == '-';
@@ -33,8 +33,7 @@ std::string_view skipBlanksAndSign(std::string_view text, bool& negative)
     return text.substr(i);
 }
 
-bool hasHexPrefix(std::string_view s)
-{
+bool hasHexPrefix(std::string_view s) {
     if (s.size() < 3 || s[0] != '0' || (s[1] != 'x' && s[1] != 'X')) return false;
     if (isDigitIn(s[2], 16)) return true;
     return s[2] == '.' && s.size() > 3 && isDigitIn(s[3], 16);
@@ -42,8 +41,7 @@ bool hasHexPrefix(std::string_view s)
 
 // Whether a number that from_chars found out of range overflowed (rather than underflowed): the
 // position of its first significant digit plus its exponent decides. The span is what was consumed.
-bool overflowed(std::string_view span, int base)
-{
+bool overflowed(std::string_view span, int base) {
     const char expMark = base == 16 ? 'p' : 'e';
     const long long digitWeight = base == 16 ? 4 : 1;
     std::size_t i = 0;
@@ -67,13 +65,11 @@ bool overflowed(std::string_view span, int base)
 
 }  // namespace
 
-bool isDieselBlank(char c)
-{
+bool isDieselBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool readDieselReal(std::string_view text, double& value)
-{
+bool readDieselReal(std::string_view text, double& value) {
     bool negative = false;
     std::string_view rest = skipBlanksAndSign(text, negative);
     if (rest.empty() || rest[0] == '-' || rest[0] == '+') return false;
@@ -81,7 +77,8 @@ bool readDieselReal(std::string_view text, double& value)
     if (hex) rest.remove_prefix(2);
     const auto format = hex ? std::chars_format::hex : std::chars_format::general;
     double magnitude = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, format);
+    const auto [end, error] =
+        std::from_chars(rest.data(), rest.data() + rest.size(), magnitude, format);
     if (error == std::errc::invalid_argument) return false;
     if (error == std::errc::result_out_of_range) {
         const std::string_view span(rest.data(), static_cast<std::size_t>(end - rest.data()));
@@ -91,8 +88,7 @@ bool readDieselReal(std::string_view text, double& value)
     return true;
 }
 
-bool readDieselInteger(std::string_view text, int& value)
-{
+bool readDieselInteger(std::string_view text, int& value) {
     bool negative = false;
     std::string_view rest = skipBlanksAndSign(text, negative);
     int base = 10;
@@ -108,16 +104,18 @@ bool readDieselInteger(std::string_view text, int& value)
     for (std::size_t i = 0; i < rest.size() && isDigitIn(rest[i], base); ++i)
         magnitude = std::min(magnitude * base + digitValue(rest[i]), kCeiling);
     const std::int64_t signedValue = negative ? -magnitude : magnitude;
-    if (signedValue < std::numeric_limits<int>::min() || signedValue > std::numeric_limits<int>::max())
+    if (signedValue < std::numeric_limits<int>::min() ||
+        signedValue > std::numeric_limits<int>::max())
         return false;
     value = static_cast<int>(signedValue);
     return true;
 }
 
-std::string formatDieselInteger(long long value) { return std::to_string(value); }
+std::string formatDieselInteger(long long value) {
+    return std::to_string(value);
+}
 
-std::string formatDieselReal(double value)
-{
+std::string formatDieselReal(double value) {
     if (std::isnan(value)) return "nan";
     if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     char buffer[400];  // the largest double has 309 integer digits; 12 decimals, sign and point

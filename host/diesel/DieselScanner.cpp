@@ -6,20 +6,18 @@
 
 namespace vthost {
 
-std::string_view ScannedCall::piece(std::size_t i) const
-{
+std::string_view ScannedCall::piece(std::size_t i) const {
     const std::size_t from = starts_[i];
     const std::size_t to = i + 1 < count_ ? starts_[i + 1] : text_.size();
     return std::string_view(text_).substr(from, to - from);
 }
 
-void DieselScanner::startPiece(ScannedCall& call)
-{
+void DieselScanner::startPiece(ScannedCall& call) {
     call.starts_[call.count_++] = call.text_.size();
 }
 
-bool DieselScanner::scan(std::string_view text, std::size_t at, ScannedCall& call, std::size_t& failedAt)
-{
+bool DieselScanner::scan(std::string_view text, std::size_t at, ScannedCall& call,
+                         std::size_t& failedAt) {
     call = ScannedCall();
     startPiece(call);
     const std::size_t last = std::min(text.size(), at + kDieselMaxCallLength);

@@ -1,7 +1,7 @@
 // The scan that delimits one $(...) call before anything in it is evaluated. It finds the matching
-// ')' by counting unquoted parentheses, splits the text at unquoted top-level commas and removes one
-// layer of quoting ("" inside quotes gives one "). A ScannedCall owns its unquoted copy of the text;
-// the pieces are views into it and stay valid while the ScannedCall lives.
+// ')' by counting unquoted parentheses, splits the text at unquoted top-level commas and removes
+// one layer of quoting ("" inside quotes gives one "). A ScannedCall owns its unquoted copy of the
+// text; the pieces are views into it and stay valid while the ScannedCall lives.
 #pragma once
 
 #include <array>
@@ -35,7 +35,8 @@ public:
     // Scans the call whose "$(" begins at text[at]. On failure (no matching ')', a quote left open,
     // more than ten pieces, a call longer than the limit) returns false and sets failedAt to the
     // offset where the scan stopped.
-    static bool scan(std::string_view text, std::size_t at, ScannedCall& call, std::size_t& failedAt);
+    static bool scan(std::string_view text, std::size_t at, ScannedCall& call,
+                     std::size_t& failedAt);
 
 private:
     static void startPiece(ScannedCall& call);

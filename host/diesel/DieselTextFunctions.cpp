@@ -8,8 +8,7 @@ namespace vthost {
 namespace {
 
 // Item `which` of a comma-separated list; past the end gives "".
-std::string listItemOf(const std::string& list, int which)
-{
+std::string listItemOf(const std::string& list, int which) {
     std::size_t from = 0;
     for (int i = 0; i < which; ++i) {
         from = list.find(',', from);
@@ -22,16 +21,14 @@ std::string listItemOf(const std::string& list, int which)
 
 }  // namespace
 
-void upperAscii(std::string& text)
-{
+void upperAscii(std::string& text) {
     for (char& c : text)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
 }
 
 namespace diesel_fn {
 
-bool stringsEqual(DieselCall& call, std::string& result)
-{
+bool stringsEqual(DieselCall& call, std::string& result) {
     std::string a, b;
     if (call.argCount() != 2 || !call.text(0, a) || !call.text(1, b)) return false;
     result = a == b ? "1" : "0";
@@ -39,15 +36,13 @@ bool stringsEqual(DieselCall& call, std::string& result)
 }
 
 // The argument is evaluated like any other, then its result is evaluated once more.
-bool evalAgain(DieselCall& call, std::string& result)
-{
+bool evalAgain(DieselCall& call, std::string& result) {
     std::string once;
     if (call.argCount() != 1 || !call.text(0, once)) return false;
     return call.run().evaluateAgain(once, result);
 }
 
-bool ifThen(DieselCall& call, std::string& result)
-{
+bool ifThen(DieselCall& call, std::string& result) {
     int condition = 0;
     if (!call.argCountIn(2, 3) || !call.integer(0, condition)) return false;
     if (condition != 0) return call.text(1, result);
@@ -56,8 +51,7 @@ bool ifThen(DieselCall& call, std::string& result)
 }
 
 // $(index,which,list): a negative `which` is an error, one past the list gives "".
-bool listItem(DieselCall& call, std::string& result)
-{
+bool listItem(DieselCall& call, std::string& result) {
     int which = 0;
     std::string list;
     if (call.argCount() != 2 || !call.integer(0, which) || which < 0 || !call.text(1, list))
@@ -67,8 +61,7 @@ bool listItem(DieselCall& call, std::string& result)
 }
 
 // $(nth,which,arg0,...): unlike index, a `which` outside the arguments is an error.
-bool nthArgument(DieselCall& call, std::string& result)
-{
+bool nthArgument(DieselCall& call, std::string& result) {
     int which = 0;
     if (call.argCount() < 2 || !call.integer(0, which)) return false;
     if (which < 0 || static_cast<std::size_t>(which) >= call.argCount() - 1) return false;
@@ -76,8 +69,7 @@ bool nthArgument(DieselCall& call, std::string& result)
 }
 
 // Counts bytes: text in this host release is single-byte.
-bool stringLength(DieselCall& call, std::string& result)
-{
+bool stringLength(DieselCall& call, std::string& result) {
     std::string text;
     if (call.argCount() != 1 || !call.text(0, text)) return false;
     result = formatDieselInteger(static_cast<long long>(text.size()));
@@ -86,8 +78,7 @@ bool stringLength(DieselCall& call, std::string& result)
 
 // $(substr,text,start[,length]): characters count from 1; a start outside the text or a length
 // below 1 gives "", a long length is clipped.
-bool substring(DieselCall& call, std::string& result)
-{
+bool substring(DieselCall& call, std::string& result) {
     std::string text;
     int start = 0;
     int length = 0;
@@ -103,8 +94,7 @@ bool substring(DieselCall& call, std::string& result)
 }
 
 // Only the ASCII letters a to z change; other bytes pass through untouched.
-bool upperCase(DieselCall& call, std::string& result)
-{
+bool upperCase(DieselCall& call, std::string& result) {
     if (call.argCount() != 1 || !call.text(0, result)) return false;
     upperAscii(result);
     return true;

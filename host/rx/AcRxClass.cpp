@@ -16,7 +16,10 @@ std::set<const AcRxClass*>& liveClasses() {
 }
 
 std::string orEmpty(const char* text) { return text == nullptr ? std::string() : text; }
+unsigned g_classGeneration = 1;
 }  // namespace
+
+unsigned vthost::classGeneration() { return g_classGeneration; }
 
 AcRxClass::AcRxClass(const char* name, const char* parentName, int dwgVersion,
                      int maintenanceVersion, int proxyFlags, AcRxPseudoConstructor constructor,
@@ -100,4 +103,5 @@ extern "C" void deleteAcRxClass(AcRxClass* pClass) {
         delete it;
     }
     delete pClass;
+    ++g_classGeneration;
 }

@@ -23,8 +23,7 @@ void deleteAllClasses(AcRxDictionary* classes) {
         AcRxDictionaryIterator* it = classes->newIterator();
         AcRxObject* cls = it->object();
         delete it;
-        classes->remove(static_cast<AcRxClass*>(cls)->name());
-        delete cls;
+        deleteAcRxClass(static_cast<AcRxClass*>(cls));
     }
 }
 }  // namespace

@@ -8,6 +8,12 @@ class AcRxObject;
 // Looks a class up by name in the host's class dictionary; null when it is not registered.
 AcRxClass* acrxFindClass(const char* name);
 
+namespace vthost {
+// Changes whenever a class is deleted, so that desc() looks its class up again instead of keeping
+// a deleted one (a module unloaded and loaded again, the host stopped and started again).
+unsigned classGeneration();
+}  // namespace vthost
+
 #define ACRX_DECLARE_MEMBERS(CLASS)                       \
     static AcRxClass* gpDesc;                             \
     static AcRxClass* desc();                             \
@@ -17,7 +23,11 @@ AcRxClass* acrxFindClass(const char* name);
 #define ACRX_DEFINE_MEMBERS(CLASS)                                                    \
     AcRxClass* CLASS::gpDesc = nullptr;                                               \
     AcRxClass* CLASS::desc() {                                                        \
-        if (gpDesc == nullptr) gpDesc = acrxFindClass(#CLASS);                        \
+        static unsigned generation = 0;                                               \
+        if (gpDesc == nullptr || generation != vthost::classGeneration()) {           \
+            gpDesc = acrxFindClass(#CLASS);                                           \
+            generation = vthost::classGeneration();                                   \
+        }                                                                             \
         return gpDesc;                                                                \
     }                                                                                 \
     AcRxClass* CLASS::isA() const { return CLASS::desc(); }                           \

@@ -1,7 +1,9 @@
 #include "module/LibraryClasses.h"
 
-#include "modifiers/AcContentModifier.h"
-#include "readers/AcPropertyReader.h"
+#include "link/AcPropertyLink.h"
+#include "modifiers/ContentModifiers.h"
+#include "readers/PropertyReaders.h"
+#include "style/AcPropertyLinkStyle.h"
 #include "rx/AcRxClass.h"
 
 namespace vantorell {
@@ -13,8 +15,12 @@ constexpr LibraryClass entry() {
 }
 
 constexpr LibraryClass kClasses[] = {
-    entry<AcContentModifier>(),
-    entry<AcPropertyReader>(),
+    entry<AcContentModifier>(),   entry<AcBlockModifier>(),    entry<AcTextModifier>(),
+    entry<AcDimensionModifier>(), entry<AcLeaderModifier>(),   entry<AcMTextModifier>(),
+    entry<AcColorModifier>(),     entry<AcPropertyReader>(),   entry<AcPropertyLink>(),
+    entry<AcPropertyLinkStyle>(), entry<AcLengthReader>(),     entry<AcAreaReader>(),
+    entry<AcTextReader>(),        entry<AcXCoordReader>(),     entry<AcYCoordReader>(),
+    entry<AcZCoordReader>(),
 };
 }  // namespace
 

@@ -5,20 +5,17 @@
 namespace vthost::test {
 namespace {
 
-std::string repeated(std::string_view piece, int times)
-{
+std::string repeated(std::string_view piece, int times) {
     std::string text;
     for (int i = 0; i < times; ++i) text += piece;
     return text;
 }
 
-std::string nestedUpper(int depth, std::string_view inner)
-{
+std::string nestedUpper(int depth, std::string_view inner) {
     return repeated("$(upper,", depth) + std::string(inner) + repeated(")", depth);
 }
 
-TEST(DieselLimits, CallTextMayReach4095Characters)
-{
+TEST(DieselLimits, CallTextMayReach4095Characters) {
     FakeDieselEnvironment env;
     const std::string longest = "$(strlen," + std::string(4085, 'a') + ")";
     ASSERT_EQ(longest.size(), 4095u);
@@ -29,17 +26,13 @@ TEST(DieselLimits, CallTextMayReach4095Characters)
     EXPECT_GT(huge.status, 0);
 }
 
-TEST(DieselLimits, TenPiecesPerCall)
-{
-    expectOutputs({
-        {"$(+,1,2,3,4,5,6,7,8,9,10)", "$?"},
-        {"$(nth,7,a,b,c,d,e,f,g,h)", "h"},
-        {"$(+,1,2,3,4,5,6,7,8,\"9,10\")", "45"},
-    });
+TEST(DieselLimits, TenPiecesPerCall) {
+    expectOutputs({{"$(+,1,2,3,4,5,6,7,8,9,10)", "$?"},
+                   {"$(nth,7,a,b,c,d,e,f,g,h)", "h"},
+                   {"$(+,1,2,3,4,5,6,7,8,\"9,10\")", "45"}});
 }
 
-TEST(DieselLimits, PlainTextOverflowEndsWithMarkerAndStatusZero)
-{
+TEST(DieselLimits, PlainTextOverflowEndsWithMarkerAndStatusZero) {
     FakeDieselEnvironment env;
     const std::string exact(4095, 'a');
     EXPECT_EQ(evaluateDiesel(exact, env).text, exact);
@@ -48,8 +41,7 @@ TEST(DieselLimits, PlainTextOverflowEndsWithMarkerAndStatusZero)
     EXPECT_EQ(over.status, 0);
 }
 
-TEST(DieselLimits, FunctionResultOverflowEndsEvaluation)
-{
+TEST(DieselLimits, FunctionResultOverflowEndsEvaluation) {
     FakeDieselEnvironment env;
     const DieselResult over = evaluateDiesel("$(edtime,0," + repeated("DDDD", 1000) + ")tail", env);
     ASSERT_EQ(over.text.size(), 4095u);
@@ -58,17 +50,13 @@ TEST(DieselLimits, FunctionResultOverflowEndsEvaluation)
     EXPECT_GT(over.status, 0);
 }
 
-TEST(DieselLimits, ArgumentOverflowIsTheFunctionsError)
-{
-    expectOutputs({
-        {"$(strlen," + repeated("$(+,1e300)", 13) + ")", "3913"},
-        {"$(strlen," + repeated("$(+,1e300)", 14) + ")", argError("STRLEN")},
-        {"$(" + repeated("$(+,1e300)", 14) + ")", "$?"},
-    });
+TEST(DieselLimits, ArgumentOverflowIsTheFunctionsError) {
+    expectOutputs({{"$(strlen," + repeated("$(+,1e300)", 13) + ")", "3913"},
+                   {"$(strlen," + repeated("$(+,1e300)", 14) + ")", argError("STRLEN")},
+                   {"$(" + repeated("$(+,1e300)", 14) + ")", "$?"}});
 }
 
-TEST(DieselLimits, DeepNestingWithinOneCallWorks)
-{
+TEST(DieselLimits, DeepNestingWithinOneCallWorks) {
     FakeDieselEnvironment env;
     const std::string deep = repeated("$(+,", 800) + "1" + repeated(")", 800);
     ASSERT_LE(deep.size(), 4095u);
@@ -78,8 +66,7 @@ TEST(DieselLimits, DeepNestingWithinOneCallWorks)
     EXPECT_EQ(evaluateDiesel(repeated("$(", 100000), env).text, "$?");
 }
 
-TEST(DieselLimits, CallNestingAcrossEvalLevelsIsCapped)
-{
+TEST(DieselLimits, CallNestingAcrossEvalLevelsIsCapped) {
     // Each variable nests 450 calls and one eval: two of them stay below the cap, four pass it.
     FakeDieselEnvironment env;
     for (int i = 1; i <= 4; ++i)
@@ -93,16 +80,14 @@ TEST(DieselLimits, CallNestingAcrossEvalLevelsIsCapped)
 }
 
 // E1 evaluates E2 through eval, E2 evaluates E3, and so on; the last one is plain text.
-void makeEvalChain(FakeDieselEnvironment& env, int evals)
-{
+void makeEvalChain(FakeDieselEnvironment& env, int evals) {
     env.variables.clear();
     for (int i = 1; i < evals; ++i)
         env.variables["E" + std::to_string(i)] = "$(eval,$(getvar,e" + std::to_string(i + 1) + "))";
     env.variables["E" + std::to_string(evals)] = "done";
 }
 
-TEST(DieselLimits, EvalNestsAtMost32Deep)
-{
+TEST(DieselLimits, EvalNestsAtMost32Deep) {
     FakeDieselEnvironment env;
     makeEvalChain(env, 32);
     EXPECT_EQ(evaluateDiesel("$(eval,$(getvar,e1))", env).text, "done");
@@ -110,8 +95,7 @@ TEST(DieselLimits, EvalNestsAtMost32Deep)
     EXPECT_EQ(evaluateDiesel("$(eval,$(getvar,e1))", env).text, argError("EVAL"));
 }
 
-TEST(DieselLimits, SelfMultiplyingEvalTextRunsOutOfWork)
-{
+TEST(DieselLimits, SelfMultiplyingEvalTextRunsOutOfWork) {
     // Each level evaluates the next one twice: 2^30 evaluations without the budget.
     FakeDieselEnvironment env;
     for (int i = 1; i < 31; ++i) {

@@ -6,7 +6,11 @@
 
 #include "LibraryTestEnvironment.h"
 #include "modifiers/AcContentModifier.h"
+#include "module/AppDescription.h"
 #include "module/LibraryClasses.h"
+#include "link/AcPropertyLink.h"
+#include "style/AcPropertyLinkStyle.h"
+#include "readers/PropertyReaders.h"
 #include "readers/AcPropertyReader.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/AcRxSysRegistry.h"
@@ -17,11 +21,27 @@ struct Expected {
     const char* name;
     const char* parent;
     int proxyFlags;
+    const char* dxfName = nullptr;
 };
 
+// In registration order.
 const Expected kExpectedClasses[] = {
     {"AcContentModifier", "AcDbObject", 1},
+    {"AcBlockModifier", "AcContentModifier", 1},
+    {"AcTextModifier", "AcContentModifier", 1},
+    {"AcDimensionModifier", "AcContentModifier", 1},
+    {"AcLeaderModifier", "AcContentModifier", 1},
+    {"AcMTextModifier", "AcContentModifier", 1},
+    {"AcColorModifier", "AcContentModifier", 1},
     {"AcPropertyReader", "AcDbObject", 1},
+    {"AcPropertyLink", "AcDbObject", 0, "ACPROPERTYLINK"},
+    {"AcPropertyLinkStyle", "AcDbObject", 0, "ACPROPERTYLINKSTYLE"},
+    {"AcLengthReader", "AcPropertyReader", 1},
+    {"AcAreaReader", "AcPropertyReader", 1},
+    {"AcTextReader", "AcPropertyReader", 1},
+    {"AcXCoordReader", "AcPropertyReader", 1},
+    {"AcYCoordReader", "AcPropertyReader", 1},
+    {"AcZCoordReader", "AcPropertyReader", 1},
 };
 
 AcRxClass* registered(const char* name) { return acrxFindClass(name); }
@@ -38,14 +58,25 @@ protected:
 
 TEST_F(ModuleRegistration, EveryClassIsRegisteredWithItsParentAndFlags) {
     ASSERT_EQ(vantorell::libraryClasses().size(), std::size(kExpectedClasses));
+    for (std::size_t i = 0; i < std::size(kExpectedClasses); ++i)
+        EXPECT_EQ(vantorell::libraryClasses()[i].desc(), registered(kExpectedClasses[i].name)) << i;
     for (const Expected& expected : kExpectedClasses) {
         AcRxClass* cls = registered(expected.name);
         ASSERT_NE(cls, nullptr) << expected.name;
         EXPECT_STREQ(cls->parentName(), expected.parent);
         EXPECT_EQ(cls->myParent(), registered(expected.parent));
         EXPECT_EQ(cls->proxyFlags(), expected.proxyFlags);
-        EXPECT_EQ(cls->dxfName(), nullptr);
-        EXPECT_EQ(cls->appName(), nullptr);
+        if (expected.dxfName == nullptr) {
+            EXPECT_EQ(cls->dxfName(), nullptr);
+            EXPECT_EQ(cls->appName(), nullptr);
+        } else {
+            int dwg = 0, maintenance = 0;
+            cls->getClassVersion(dwg, maintenance);
+            EXPECT_EQ(dwg, 23);
+            EXPECT_EQ(maintenance, 13);
+            EXPECT_STREQ(cls->dxfName(), expected.dxfName);
+            EXPECT_STREQ(cls->appName(), vantorell::kAppDescription);
+        }
         AcRxObject* instance = cls->create();
         ASSERT_NE(instance, nullptr);
         EXPECT_EQ(instance->isA(), cls);
@@ -105,6 +136,10 @@ TEST(RuntimeClassPattern, CastFollowsTheHierarchy) {
     EXPECT_EQ(AcPropertyReader::cast(nullptr), nullptr);
     EXPECT_NE(AcDbObject::cast(&reader), nullptr);
     EXPECT_TRUE(AcPropertyReader::desc()->isDerivedFrom(AcDbObject::desc()));
+    EXPECT_TRUE(AcAreaReader::desc()->isDerivedFrom(AcPropertyReader::desc()));
+    AcPropertyLinkStyle style;
+    EXPECT_EQ(AcPropertyLink::cast(&style), nullptr);
+    EXPECT_EQ(AcPropertyLink::cast(nullptr), nullptr);
 }
 
 }  // namespace

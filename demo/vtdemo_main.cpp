@@ -1,0 +1,150 @@
+// vtdemo: the main job. It starts the host, loads vantorell.dbx through the host's module loader,
+// lists the runtime classes the library registered, then shows a live label at work: a closed
+// polyline carries two area links, and moving one of its vertices rewrites both labels, one with
+// the raw value and one through a DIESEL macro.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "Host.h"
+#include "db/AcDbDatabase.h"
+#include "db/AcDbDictionary.h"
+#include "db/AcDbHostApplicationServices.h"
+#include "db/AcDbSymbolTable.h"
+#include "ed/AcUtil.h"
+#include "ent/AcDbPolyline.h"
+#include "ent/AcDbText.h"
+#include "link/AcPropertyLink.h"
+#include "modifiers/ContentModifiers.h"
+#include "readers/PropertyReaders.h"
+#include "rx/AcRxClass.h"
+#include "rx/AcRxDynamicLinker.h"
+#include "rx/AcRxSysRegistry.h"
+#include "style/AcPropertyLinkStyle.h"
+
+namespace {
+
+std::vector<std::string> classNames() {
+    std::vector<std::string> names;
+    AcRxDictionaryIterator* it = vthost::classDictionary()->newIterator();
+    for (; !it->done(); it->next()) names.emplace_back(it->key());
+    delete it;
+    return names;
+}
+
+void listNewClasses(const std::vector<std::string>& before) {
+    std::printf("Runtime classes registered by the library:\n");
+    for (const std::string& name : classNames()) {
+        if (std::find(before.begin(), before.end(), name) != before.end()) continue;
+        AcRxClass* cls = acrxFindClass(name.c_str());
+        std::printf("  %-22s parent %-18s%s%s\n", name.c_str(), cls->parentName(),
+                    cls->dxfName() ? "  DXF " : "", cls->dxfName() ? cls->dxfName() : "");
+    }
+}
+
+AcDbObjectId append(AcDbDatabase& db, AcDbEntity* entity) {
+    AcDbBlockTableRecord* space = nullptr;
+    acdbOpenObject(space, db.modelSpaceId(), AcDb::kForWrite);
+    AcDbObjectId id;
+    space->appendAcDbEntity(id, entity);
+    entity->close();
+    space->close();
+    return id;
+}
+
+AcDbObjectId addStyle(AcDbDatabase& db, const char* name, const char* macro) {
+    AcDbDictionary* named = nullptr;
+    db.getNamedObjectsDictionary(named, AcDb::kForWrite);
+    AcDbObjectId stylesId;
+    if (named->getAt("ORVN_Vantorell_Styles", stylesId) != Acad::eOk) {
+        auto* styles = new AcDbDictionary();
+        named->setAt("ORVN_Vantorell_Styles", styles, stylesId);
+        styles->close();
+    }
+    named->close();
+    AcDbDictionary* styles = nullptr;
+    acdbOpenObject(styles, stylesId, AcDb::kForWrite);
+    auto* style = new AcPropertyLinkStyle();
+    style->setPropertyReader(new AcAreaReader());
+    style->setContentModifier(new AcTextModifier());
+    style->setPostProcessingMacro(macro);
+    AcDbObjectId id;
+    styles->setAt(name, style, id);
+    style->close();
+    styles->close();
+    return id;
+}
+
+// Stores the link in the source's extension dictionary and makes it the source's reactor.
+void link(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
+    auto* link = new AcPropertyLink();
+    link->setLinkedObj(label);
+    link->setStyle(style);
+    AcDbEntity* entity = nullptr;
+    acdbOpenObject(entity, source, AcDb::kForWrite);
+    if (entity->extensionDictionary().isNull()) entity->createExtensionDictionary();
+    AcDbDictionary* extension = nullptr;
+    acdbOpenObject(extension, entity->extensionDictionary(), AcDb::kForWrite);
+    AcDbObjectId linkId;
+    extension->setAt("*U", link, linkId);
+    entity->addPersistentReactor(linkId);
+    link->close();
+    extension->close();
+    entity->close();
+}
+
+std::string textOf(AcDbObjectId id) {
+    AcDbText* text = nullptr;
+    if (acdbOpenObject(text, id, AcDb::kForRead) != Acad::eOk) return "?";
+    char* value = text->textString();
+    std::string result = value ? value : "";
+    acutDelString(value);
+    text->close();
+    return result;
+}
+
+void showLabels(AcDbObjectId plain, AcDbObjectId macro) {
+    std::printf("  label without macro: \"%s\"\n", textOf(plain).c_str());
+    std::printf("  label with macro:    \"%s\"\n", textOf(macro).c_str());
+}
+
+void liveLabels() {
+    AcDbDatabase db;
+    acdbHostApplicationServices()->setWorkingDatabase(&db);
+    auto* room = new AcDbPolyline();
+    const double corners[4][2] = {{0, 0}, {8, 0}, {8, 5}, {0, 5}};
+    for (unsigned i = 0; i < 4; ++i) room->addVertexAt(i, AcGePoint2d(corners[i][0], corners[i][1]));
+    room->setClosed(true);
+    AcDbObjectId roomId = append(db, room);
+    AcDbObjectId plainLabel = append(db, new AcDbText());
+    AcDbObjectId macroLabel = append(db, new AcDbText());
+    link(roomId, plainLabel, addStyle(db, "Area", ""));
+    link(roomId, macroLabel, addStyle(db, "Area m2", "Room: $(rtos,%PROPERTY,2,2) m2"));
+    std::printf("\nA closed polyline 8 x 5 with two area labels:\n");
+    showLabels(plainLabel, macroLabel);
+
+    AcDbPolyline* open = nullptr;
+    acdbOpenObject(open, roomId, AcDb::kForWrite);
+    open->setPointAt(2, AcGePoint2d(8, 9.5));
+    open->close();
+    std::printf("Vertex 2 moved from (8,5) to (8,9.5); closing the polyline rewrote both labels:\n");
+    showLabels(plainLabel, macroLabel);
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+}
+
+}  // namespace
+
+int main() {
+    vthost::startHost();
+    std::vector<std::string> before = classNames();
+    std::printf("Loading vantorell.dbx\n");
+    if (!acrxLoadModule("vantorell.dbx", true)) return 1;
+    listNewClasses(before);
+    liveLabels();
+    bool unloaded = acrxUnloadModule("vantorell.dbx");
+    std::printf("\nUnloaded vantorell.dbx: %s; library classes left: %zu\n", unloaded ? "yes" : "no",
+                classNames().size() - before.size());
+    vthost::stopHost();
+    return unloaded ? 0 : 1;
+}

@@ -1,0 +1,20 @@
+// AcDb::TextHorzMode and AcDb::TextVertMode: the justification of single-line text.
+#pragma once
+
+namespace AcDb {
+enum TextHorzMode {
+    kTextLeft = 0,
+    kTextCenter = 1,
+    kTextRight = 2,
+    kTextAlign = 3,
+    kTextMid = 4,
+    kTextFit = 5,
+};
+
+enum TextVertMode {
+    kTextBase = 0,
+    kTextBottom = 1,
+    kTextVertMid = 2,
+    kTextTop = 3,
+};
+}  // namespace AcDb

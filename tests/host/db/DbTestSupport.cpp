@@ -1,0 +1,7 @@
+#include "DbTestSupport.h"
+
+namespace vthost::test {
+ACRX_DEFINE_MEMBERS(VtTestObject)
+ACRX_DEFINE_MEMBERS(VtTestReactor)
+ACRX_DEFINE_MEMBERS(VtTestEntity)
+}  // namespace vthost::test

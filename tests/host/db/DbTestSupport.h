@@ -1,0 +1,182 @@
+// The database tests' own classes and a fixture with a fresh drawing.
+//   VtTestObject  a value and a link to another object (filed as a hard pointer)
+//   VtTestReactor a persistent reactor that counts its notifications and, on modified(), opens
+//                 its target for write and bumps its value
+//   VtTestEntity  the smallest entity
+#pragma once
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "HostTestSupport.h"
+#include "db/AcDbDatabase.h"
+#include "db/AcDbDwgFiler.h"
+#include "db/AcDbObjectReactor.h"
+#include "ent/AcDbEntity.h"
+
+namespace vthost::test {
+
+class VtTestObject : public AcDbObject {
+public:
+    ACRX_DECLARE_MEMBERS(VtTestObject);
+    explicit VtTestObject(int value = 0) : m_value(value) {}
+
+    int value() const {
+        assertReadEnabled();
+        return m_value;
+    }
+    void setValue(int value) {
+        assertWriteEnabled();
+        m_value = value;
+    }
+    AcDbObjectId link() const {
+        assertReadEnabled();
+        return m_link;
+    }
+    void setLink(AcDbObjectId id) {
+        assertWriteEnabled();
+        m_link = id;
+    }
+
+    // Record: base object; Int32 value; HardPointer link.
+    Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override {
+        assertReadEnabled();
+        Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
+        if (status != Acad::eOk) return status;
+        filer->writeInt32(m_value);
+        filer->writeHardPointerId(m_link);
+        return filer->filerStatus();
+    }
+    Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override {
+        assertWriteEnabled();
+        Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
+        if (status != Acad::eOk) return status;
+        AcDbHardPointerId link;
+        filer->readInt32(&m_value);
+        filer->readHardPointerId(&link);
+        m_link = link;
+        return filer->filerStatus();
+    }
+
+private:
+    Adesk::Int32 m_value;
+    AcDbObjectId m_link;
+};
+
+class VtTestReactor : public VtTestObject {
+public:
+    ACRX_DECLARE_MEMBERS(VtTestReactor);
+
+    // Instrumentation, not object data: never filed, so undo leaves it alone.
+    int modifiedCount = 0, erasedCount = 0, unerasedCount = 0, cancelledCount = 0,
+        undoneCount = 0;
+    bool notifyEnabledInCall = false;
+    AcDbObjectId target;
+    Acad::ErrorStatus targetOpen = Acad::eOk;
+
+    void resetCounters() {
+        modifiedCount = erasedCount = unerasedCount = cancelledCount = undoneCount = 0;
+        notifyEnabledInCall = false;
+    }
+
+    void modified(const AcDbObject*) override {
+        ++modifiedCount;
+        notifyEnabledInCall = isNotifyEnabled();
+        if (target.isNull()) return;
+        AcDbObject* object = nullptr;
+        targetOpen = acdbOpenAcDbObject(object, target, AcDb::kForWrite);
+        if (targetOpen != Acad::eOk) return;
+        auto* other = VtTestObject::cast(object);
+        other->setValue(other->value() + 1);
+        other->close();
+    }
+    void erased(const AcDbObject*, Adesk::Boolean erasing) override {
+        ++(erasing ? erasedCount : unerasedCount);
+        notifyEnabledInCall = isNotifyEnabled();
+    }
+    void cancelled(const AcDbObject*) override { ++cancelledCount; }
+    void modifyUndone(const AcDbObject*) override { ++undoneCount; }
+};
+
+class VtTestEntity : public AcDbEntity {
+public:
+    ACRX_DECLARE_MEMBERS(VtTestEntity);
+};
+
+// A transient reactor that writes down the events it gets, and can run a probe on modified().
+class EventLog : public AcDbObjectReactor {
+public:
+    std::string events;
+    std::function<void()> onModified;
+
+    void cancelled(const AcDbObject*) override { events += "cancelled "; }
+    void erased(const AcDbObject*, Adesk::Boolean erasing) override {
+        events += erasing ? "erased " : "unerased ";
+    }
+    void goodbye(const AcDbObject*) override { events += "goodbye "; }
+    void openedForModify(const AcDbObject*) override { events += "openedForModify "; }
+    void modified(const AcDbObject*) override {
+        events += "modified ";
+        if (onModified) onModified();
+    }
+    void modifyUndone(const AcDbObject*) override { events += "modifyUndone "; }
+    void objectClosed(const AcDbObjectId) override { events += "objectClosed "; }
+    std::string take() { return std::exchange(events, std::string()); }
+};
+
+class DbTest : public ::testing::Test {
+protected:
+    // Adds a closed VtTestObject and answers its id.
+    AcDbObjectId add(int value = 0) {
+        auto* object = new VtTestObject(value);
+        AcDbObjectId id;
+        EXPECT_EQ(db->addAcDbObject(id, object), Acad::eOk);
+        EXPECT_EQ(object->close(), Acad::eOk);
+        return id;
+    }
+    // Adds a closed reactor, attaches it to each of the watched ids, then gives it its target
+    // and clears its counters (attaching changes the watched object, whose close notifies).
+    AcDbObjectId addReactor(AcDbObjectId target, std::initializer_list<AcDbObjectId> watched) {
+        auto* reactor = new VtTestReactor();
+        AcDbObjectId id;
+        EXPECT_EQ(db->addAcDbObject(id, reactor), Acad::eOk);
+        reactor->close();
+        for (AcDbObjectId watchedId : watched) {
+            AcDbObject* object = nullptr;
+            EXPECT_EQ(acdbOpenAcDbObject(object, watchedId, AcDb::kForWrite), Acad::eOk);
+            object->addPersistentReactor(id);
+            object->close();
+        }
+        reactor->resetCounters();
+        reactor->target = target;
+        return id;
+    }
+    // The object behind an id, for looking at counters; not an open.
+    template <class T>
+    T* peek(AcDbObjectId id) {
+        return static_cast<T*>(db->objectAt(id.rawHandle()));
+    }
+    int valueOf(AcDbObjectId id) {
+        VtTestObject* object = nullptr;
+        EXPECT_EQ(acdbOpenObject(object, id, AcDb::kForRead, true), Acad::eOk);
+        if (object == nullptr) return -1;
+        int value = object->value();
+        object->close();
+        return value;
+    }
+    void setValue(AcDbObjectId id, int value) {
+        VtTestObject* object = nullptr;
+        ASSERT_EQ(acdbOpenObject(object, id, AcDb::kForWrite), Acad::eOk);
+        object->setValue(value);
+        object->close();
+    }
+
+    ScopedClass<VtTestObject> objectClass{"VtTestObject", "AcDbObject", construct<VtTestObject>};
+    ScopedClass<VtTestReactor> reactorClass{"VtTestReactor", "VtTestObject"};
+    ScopedClass<VtTestEntity> entityClass{"VtTestEntity", "AcDbEntity", construct<VtTestEntity>};
+    std::unique_ptr<AcDbDatabase> db = std::make_unique<AcDbDatabase>();
+};
+
+}  // namespace vthost::test
