@@ -95,6 +95,7 @@ Acad::ErrorStatus AcDbBlockReference::appendAttribute(AcDbObjectId& id, AcDbAttr
 
 Acad::ErrorStatus AcDbBlockReference::openAttribute(AcDbAttribute*& attribute, AcDbObjectId id,
                                                     AcDb::OpenMode mode, bool openErased) {
+    assertReadEnabled();
     return acdbOpenObject(attribute, id, mode, openErased);
 }
 

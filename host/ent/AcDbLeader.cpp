@@ -2,8 +2,6 @@
 // annotation.
 #include "ent/AcDbLeader.h"
 
-#include <cmath>
-
 #include "db/AcDbDwgFiler.h"
 #include "ent/CurveGeometry.h"
 #include "ent/EntitySupport.h"
@@ -14,10 +12,6 @@ namespace {
 constexpr Adesk::Int16 kVersion = 1;
 constexpr Adesk::Int32 kMaxFiledVertices = 1 << 20;
 
-bool finite(const AcGePoint3d& p) {
-    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
-}
-
 vthost::SegmentChain chainOf(const std::vector<AcGePoint3d>& points) {
     std::vector<vthost::ChainVertex> vertices;
     vertices.reserve(points.size());
@@ -27,7 +21,7 @@ vthost::SegmentChain chainOf(const std::vector<AcGePoint3d>& points) {
 }  // namespace
 
 Adesk::Boolean AcDbLeader::appendVertex(const AcGePoint3d& point) {
-    if (!finite(point)) return false;
+    if (!vthost::isFinite(point)) return false;
     assertWriteEnabled();
     m_vertices.push_back(point);
     return true;
@@ -51,7 +45,7 @@ AcGePoint3d AcDbLeader::vertexAt(int index) const {
 }
 
 Adesk::Boolean AcDbLeader::setVertexAt(int index, const AcGePoint3d& point) {
-    if (!has(index) || !finite(point)) return false;
+    if (!has(index) || !vthost::isFinite(point)) return false;
     assertWriteEnabled();
     m_vertices[static_cast<std::size_t>(index)] = point;
     return true;

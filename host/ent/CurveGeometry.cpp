@@ -7,7 +7,7 @@ namespace vthost {
 
 namespace {
 constexpr double kParamTolerance = 1e-10;
-constexpr int kMaxSimpsonDepth = 48;
+constexpr int kMaxSimpsonDepth = 32;
 
 double simpson(const std::function<double(double)>& f, double a, double fa, double b, double fb,
                double m, double fm, double whole, double tolerance, int depth) {

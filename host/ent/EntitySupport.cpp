@@ -77,8 +77,12 @@ void requireFinite(AcDbDwgFiler* filer, double value) {
     if (!std::isfinite(value)) filer->setFilerStatus(Acad::eFilerError);
 }
 
+bool isFinite(const AcGePoint3d& point) {
+    return std::isfinite(point.x) && std::isfinite(point.y) && std::isfinite(point.z);
+}
+
 void requireFinite(AcDbDwgFiler* filer, const AcGePoint3d& value) {
-    for (double v : {value.x, value.y, value.z}) requireFinite(filer, v);
+    if (!isFinite(value)) filer->setFilerStatus(Acad::eFilerError);
 }
 
 void requireFinite(AcDbDwgFiler* filer, const AcGeVector3d& value) {

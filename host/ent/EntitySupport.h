@@ -37,6 +37,8 @@ void writeOwnedIds(AcDbDwgFiler* filer, const std::vector<AcDbObjectId>& ids);
 // Leaves ids unchanged unless the whole list reads.
 void readOwnedIds(AcDbDwgFiler* filer, std::vector<AcDbObjectId>& ids, Adesk::Int32 limit);
 
+bool isFinite(const AcGePoint3d& point);
+
 // A read value that must be a finite number (coordinates, lengths, angles); anything else is
 // damage and puts the filer into eFilerError.
 void requireFinite(AcDbDwgFiler* filer, double value);

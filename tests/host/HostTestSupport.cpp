@@ -11,7 +11,9 @@ namespace vthost::test {
 
 namespace {
 
-[[noreturn]] void throwFatal(const char* message) { throw FatalError(message); }
+[[noreturn]] void throwFatal(const char* message) {
+    throw FatalError(message);
+}
 
 class HostEnvironment : public ::testing::Environment {
 public:
@@ -29,7 +31,9 @@ public:
     ::testing::AddGlobalTestEnvironment(new HostEnvironment);
 
 std::string g_captured;
-void capture(const char* text) { g_captured += text; }
+void capture(const char* text) {
+    g_captured += text;
+}
 
 }  // namespace
 

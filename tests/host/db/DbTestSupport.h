@@ -43,16 +43,14 @@ public:
     // Record: base object; Int32 value; HardPointer link.
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override {
         assertReadEnabled();
-        Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
-        if (status != Acad::eOk) return status;
+        if (AcDbObject::dwgOutFields(filer) != Acad::eOk) return filer->filerStatus();
         filer->writeInt32(m_value);
         filer->writeHardPointerId(m_link);
         return filer->filerStatus();
     }
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override {
         assertWriteEnabled();
-        Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
-        if (status != Acad::eOk) return status;
+        if (AcDbObject::dwgInFields(filer) != Acad::eOk) return filer->filerStatus();
         AcDbHardPointerId link;
         filer->readInt32(&m_value);
         filer->readHardPointerId(&link);
@@ -70,34 +68,26 @@ public:
     ACRX_DECLARE_MEMBERS(VtTestReactor);
 
     // Instrumentation, not object data: never filed, so undo leaves it alone.
-    int modifiedCount = 0, erasedCount = 0, unerasedCount = 0, cancelledCount = 0,
-        undoneCount = 0;
+    int modifiedCount = 0, erasedCount = 0, unerasedCount = 0, undoneCount = 0;
     bool notifyEnabledInCall = false;
     AcDbObjectId target;
     Acad::ErrorStatus targetOpen = Acad::eOk;
-
-    void resetCounters() {
-        modifiedCount = erasedCount = unerasedCount = cancelledCount = undoneCount = 0;
-        notifyEnabledInCall = false;
-    }
 
     void modified(const AcDbObject*) override {
         ++modifiedCount;
         notifyEnabledInCall = isNotifyEnabled();
         if (target.isNull()) return;
-        AcDbObject* object = nullptr;
-        targetOpen = acdbOpenAcDbObject(object, target, AcDb::kForWrite);
+        VtTestObject* other = nullptr;
+        targetOpen = acdbOpenObject(other, target, AcDb::kForWrite);
         if (targetOpen != Acad::eOk) return;
-        auto* other = VtTestObject::cast(object);
         other->setValue(other->value() + 1);
         other->close();
     }
     void erased(const AcDbObject*, Adesk::Boolean erasing) override {
         ++(erasing ? erasedCount : unerasedCount);
-        notifyEnabledInCall = isNotifyEnabled();
     }
-    void cancelled(const AcDbObject*) override { ++cancelledCount; }
     void modifyUndone(const AcDbObject*) override { ++undoneCount; }
+    void resetCounters() { modifiedCount = erasedCount = unerasedCount = undoneCount = 0; }
 };
 
 class VtTestEntity : public AcDbEntity {
@@ -121,7 +111,6 @@ public:
         events += "modified ";
         if (onModified) onModified();
     }
-    void modifyUndone(const AcDbObject*) override { events += "modifyUndone "; }
     void objectClosed(const AcDbObjectId) override { events += "objectClosed "; }
     std::string take() { return std::exchange(events, std::string()); }
 };
@@ -144,8 +133,7 @@ protected:
         EXPECT_EQ(db->addAcDbObject(id, reactor), Acad::eOk);
         reactor->close();
         for (AcDbObjectId watchedId : watched) {
-            AcDbObject* object = nullptr;
-            EXPECT_EQ(acdbOpenAcDbObject(object, watchedId, AcDb::kForWrite), Acad::eOk);
+            AcDbObject* object = open(watchedId, AcDb::kForWrite);
             object->addPersistentReactor(id);
             object->close();
         }
@@ -153,23 +141,33 @@ protected:
         reactor->target = target;
         return id;
     }
-    // The object behind an id, for looking at counters; not an open.
-    template <class T>
+    // Opens and checks that the open worked (null when it did not).
+    template <class T = AcDbObject>
+    T* open(AcDbObjectId id, AcDb::OpenMode mode, bool openErased = false) {
+        T* object = nullptr;
+        EXPECT_EQ(acdbOpenObject(object, id, mode, openErased), Acad::eOk);
+        return object;
+    }
+    // The object behind an id, for looking at counters and states; not an open.
+    template <class T = AcDbObject>
     T* peek(AcDbObjectId id) {
         return static_cast<T*>(db->objectAt(id.rawHandle()));
     }
     int valueOf(AcDbObjectId id) {
-        VtTestObject* object = nullptr;
-        EXPECT_EQ(acdbOpenObject(object, id, AcDb::kForRead, true), Acad::eOk);
+        auto* object = open<VtTestObject>(id, AcDb::kForRead, true);
         if (object == nullptr) return -1;
         int value = object->value();
         object->close();
         return value;
     }
     void setValue(AcDbObjectId id, int value) {
-        VtTestObject* object = nullptr;
-        ASSERT_EQ(acdbOpenObject(object, id, AcDb::kForWrite), Acad::eOk);
+        auto* object = open<VtTestObject>(id, AcDb::kForWrite);
         object->setValue(value);
+        object->close();
+    }
+    void erase(AcDbObjectId id, bool erasing = true) {
+        AcDbObject* object = open(id, AcDb::kForWrite, true);
+        EXPECT_EQ(object->erase(erasing), Acad::eOk);
         object->close();
     }
 

@@ -9,11 +9,9 @@ using NotificationTest = DbTest;
 
 TEST_F(NotificationTest, PersistentReactorHearsOfChangesAtCloseAndOfErasureAtOnce) {
     AcDbObjectId watched = add(1);
-    AcDbObjectId reactorId = addReactor(AcDbObjectId::kNull, {watched});
-    auto* reactor = peek<VtTestReactor>(reactorId);
+    auto* reactor = peek<VtTestReactor>(addReactor(AcDbObjectId::kNull, {watched}));
 
-    VtTestObject* object = nullptr;
-    ASSERT_EQ(acdbOpenObject(object, watched, AcDb::kForWrite), Acad::eOk);
+    auto* object = open<VtTestObject>(watched, AcDb::kForWrite);
     object->setValue(2);
     EXPECT_EQ(reactor->modifiedCount, 0) << "modified waits for the close";
     object->close();
@@ -21,17 +19,16 @@ TEST_F(NotificationTest, PersistentReactorHearsOfChangesAtCloseAndOfErasureAtOnc
     EXPECT_TRUE(reactor->notifyEnabledInCall) << "the reactor is open for notify during the call";
     EXPECT_FALSE(reactor->isNotifyEnabled()) << "and closed again after it";
 
-    ASSERT_EQ(acdbOpenObject(object, watched, AcDb::kForWrite), Acad::eOk);
-    object->close();
-    ASSERT_EQ(acdbOpenObject(object, watched, AcDb::kForRead), Acad::eOk);
-    object->close();
+    open(watched, AcDb::kForWrite)->close();
+    open(watched, AcDb::kForRead)->close();
     EXPECT_EQ(reactor->modifiedCount, 1) << "nothing changed";
 
-    ASSERT_EQ(acdbOpenObject(object, watched, AcDb::kForWrite), Acad::eOk);
-    object->erase();
+    object = open<VtTestObject>(watched, AcDb::kForWrite);
+    EXPECT_EQ(object->erase(), Acad::eOk);
     EXPECT_EQ(reactor->erasedCount, 1) << "erased() comes from inside erase()";
-    object->erase();
-    object->erase(false);
+    EXPECT_EQ(object->erase(), Acad::eOk);
+    EXPECT_EQ(object->erase(false), Acad::eOk);
+    EXPECT_EQ(object->erase(false), Acad::eOk);
     object->close();
     EXPECT_EQ(reactor->erasedCount, 1);
     EXPECT_EQ(reactor->unerasedCount, 1);
@@ -41,18 +38,15 @@ TEST_F(NotificationTest, PersistentReactorHearsOfChangesAtCloseAndOfErasureAtOnc
 // close sent openedForModify and modified.
 TEST_F(NotificationTest, EraseThatChangesNothingSendsNothing) {
     AcDbObjectId id = add(1);
-    AcDbObjectId reactorId = addReactor(AcDbObjectId::kNull, {id});
+    auto* reactor = peek<VtTestReactor>(addReactor(AcDbObjectId::kNull, {id}));
     EventLog log;
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
+    AcDbObject* object = open(id, AcDb::kForWrite);
     object->addReactor(&log);
     EXPECT_EQ(object->erase(false), Acad::eOk);
     object->close();
     EXPECT_EQ(log.take(), "objectClosed ");
-    EXPECT_EQ(peek<VtTestReactor>(reactorId)->modifiedCount, 0);
-    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForWrite), Acad::eOk);
+    EXPECT_EQ(reactor->modifiedCount, 0);
     object->removeReactor(&log);
-    object->close();
 }
 
 TEST_F(NotificationTest, RemovedOrErasedReactorHearsNothing) {
@@ -60,12 +54,8 @@ TEST_F(NotificationTest, RemovedOrErasedReactorHearsNothing) {
     AcDbObjectId kept = addReactor(AcDbObjectId::kNull, {watched});
     AcDbObjectId removed = addReactor(AcDbObjectId::kNull, {watched});
     AcDbObjectId erased = addReactor(AcDbObjectId::kNull, {watched});
-
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(acdbOpenAcDbObject(object, erased, AcDb::kForWrite), Acad::eOk);
-    object->erase();
-    object->close();
-    ASSERT_EQ(acdbOpenAcDbObject(object, watched, AcDb::kForWrite), Acad::eOk);
+    erase(erased);
+    AcDbObject* object = open(watched, AcDb::kForWrite);
     EXPECT_EQ(object->removePersistentReactor(removed), Acad::eOk);
     EXPECT_EQ(object->removePersistentReactor(removed), Acad::eKeyNotFound);
     EXPECT_EQ(object->persistentReactors().size(), 2u);
@@ -83,17 +73,14 @@ TEST_F(NotificationTest, RemovedOrErasedReactorHearsNothing) {
 TEST_F(NotificationTest, CyclicReactorsEndBecauseANotifyingObjectCannotBeWritten) {
     AcDbObjectId a = add(10);
     AcDbObjectId b = add(20);
-    AcDbObjectId reactorOfA = addReactor(b, {a});
-    AcDbObjectId reactorOfB = addReactor(a, {b});
+    auto* reactorOfA = peek<VtTestReactor>(addReactor(b, {a}));
+    auto* reactorOfB = peek<VtTestReactor>(addReactor(a, {b}));
 
     setValue(a, 11);
-
-    auto* first = peek<VtTestReactor>(reactorOfA);
-    auto* second = peek<VtTestReactor>(reactorOfB);
-    EXPECT_EQ(first->modifiedCount, 1);
-    EXPECT_EQ(first->targetOpen, Acad::eOk);
-    EXPECT_EQ(second->modifiedCount, 1);
-    EXPECT_EQ(second->targetOpen, Acad::eWasNotifying);
+    EXPECT_EQ(reactorOfA->modifiedCount, 1);
+    EXPECT_EQ(reactorOfA->targetOpen, Acad::eOk);
+    EXPECT_EQ(reactorOfB->modifiedCount, 1);
+    EXPECT_EQ(reactorOfB->targetOpen, Acad::eWasNotifying);
     EXPECT_EQ(valueOf(a), 11);
     EXPECT_EQ(valueOf(b), 21);
 }
@@ -101,8 +88,7 @@ TEST_F(NotificationTest, CyclicReactorsEndBecauseANotifyingObjectCannotBeWritten
 TEST_F(NotificationTest, TransientReactorEvents) {
     AcDbObjectId id = add(1);
     EventLog log;
-    VtTestObject* object = nullptr;
-    ASSERT_EQ(acdbOpenObject(object, id, AcDb::kForRead), Acad::eOk);
+    AcDbObject* object = open(id, AcDb::kForRead);
     object->addReactor(&log);
     object->addReactor(&log);
     object->close();
@@ -113,26 +99,10 @@ TEST_F(NotificationTest, TransientReactorEvents) {
     EXPECT_EQ(log.take(), "openedForModify modified objectClosed ");
     EXPECT_EQ(valueSeen, 2) << "the notifier is readable during its notification";
 
-    ASSERT_EQ(acdbOpenObject(object, id, AcDb::kForWrite), Acad::eOk);
-    object->erase();
-    object->close();
+    erase(id);
     EXPECT_EQ(log.take(), "openedForModify erased modified objectClosed ");
-
     db.reset();
     EXPECT_EQ(log.take(), "goodbye ");
-}
-
-TEST_F(NotificationTest, ReactorRemovedDuringItsCallIsSafe) {
-    AcDbObjectId id = add(1);
-    EventLog log;
-    AcDbObject* object = nullptr;
-    ASSERT_EQ(acdbOpenAcDbObject(object, id, AcDb::kForRead), Acad::eOk);
-    object->addReactor(&log);
-    object->close();
-    log.onModified = [&] { object->removeReactor(&log); };
-    setValue(id, 2);
-    setValue(id, 3);
-    EXPECT_EQ(log.take(), "openedForModify modified ");
 }
 
 }  // namespace

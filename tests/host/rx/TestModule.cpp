@@ -38,11 +38,13 @@ extern "C" AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode message, void* appId
         case AcRx::kUnloadAppMsg:
             acutPrintf("unload\n");
             return environmentSays("VT_TESTMODULE_UNLOAD", "error") ? AcRx::kRetError
-                                                                   : AcRx::kRetOK;
+                                                                    : AcRx::kRetOK;
         default:
             acutPrintf("message %d\n", static_cast<int>(message));
             return AcRx::kRetOK;
     }
 }
 
-extern "C" const char* testmoduleName() { return "testmodule"; }
+extern "C" const char* testmoduleName() {
+    return "testmodule";
+}

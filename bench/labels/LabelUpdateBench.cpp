@@ -1,0 +1,245 @@
+// Label updates at scale: N closed polylines, each with an area link to a single-line text, every
+// source changed in one transaction. Compared with the bare work of the same change done by hand
+// (read the area, format it, set the text). Also the heap cost of one link and DIESEL throughput.
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "Host.h"
+#include "db/AcDbDatabase.h"
+#include "db/AcDbDictionary.h"
+#include "db/AcDbHostApplicationServices.h"
+#include "db/AcDbSymbolTable.h"
+#include "db/AcDbTransactionManager.h"
+#include "diesel/DieselEvaluator.h"
+#include "ed/EditorInput.h"
+#include "ed/HostDieselEnvironment.h"
+#include "ed/UnitSettings.h"
+#include "ent/AcDbPolyline.h"
+#include "ent/AcDbText.h"
+#include "link/AcPropertyLink.h"
+#include "modifiers/ContentModifiers.h"
+#include "readers/PropertyReaders.h"
+#include "rx/AcRxDynamicLinker.h"
+#include "style/AcPropertyLinkStyle.h"
+
+namespace {
+std::atomic<long long> g_heapBytes{0};
+}
+
+void* operator new(std::size_t size) {
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr) throw std::bad_alloc();
+    g_heapBytes += static_cast<long long>(malloc_usable_size(p));
+    return p;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* p) noexcept {
+    if (p == nullptr) return;
+    g_heapBytes -= static_cast<long long>(malloc_usable_size(p));
+    std::free(p);
+}
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace {
+
+struct Drawing {
+    std::unique_ptr<AcDbDatabase> db = std::make_unique<AcDbDatabase>();
+    std::vector<AcDbObjectId> sources;
+    std::vector<AcDbObjectId> labels;
+    AcDbObjectId style;
+};
+
+AcDbObjectId append(AcDbBlockTableRecord* space, AcDbEntity* entity) {
+    AcDbObjectId id;
+    space->appendAcDbEntity(id, entity);
+    entity->close();
+    return id;
+}
+
+AcDbPolyline* newSquare(double offset) {
+    auto* square = new AcDbPolyline();
+    square->addVertexAt(0, AcGePoint2d(offset, 0));
+    square->addVertexAt(1, AcGePoint2d(offset + 10, 0));
+    square->addVertexAt(2, AcGePoint2d(offset + 10, 10));
+    square->addVertexAt(3, AcGePoint2d(offset, 10));
+    square->setClosed(true);
+    return square;
+}
+
+void addSourcesAndLabels(Drawing& d, int n) {
+    AcDbBlockTableRecord* space = nullptr;
+    acdbOpenObject(space, d.db->modelSpaceId(), AcDb::kForWrite);
+    for (int i = 0; i < n; ++i) {
+        d.sources.push_back(append(space, newSquare(i * 20.0)));
+        d.labels.push_back(append(space, new AcDbText()));
+    }
+    space->close();
+}
+
+AcDbObjectId addStyle(AcDbDatabase& db, const char* macro) {
+    AcDbDictionary* named = nullptr;
+    db.getNamedObjectsDictionary(named, AcDb::kForWrite);
+    auto* style = new AcPropertyLinkStyle();
+    style->setPropertyReader(new AcAreaReader());
+    style->setContentModifier(new AcTextModifier());
+    style->setPostProcessingMacro(macro);
+    AcDbObjectId id;
+    named->setAt("BENCH_STYLE", style, id);
+    style->close();
+    named->close();
+    return id;
+}
+
+void linkOne(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
+    auto* link = new AcPropertyLink();
+    link->setLinkedObj(label);
+    link->setStyle(style);
+    AcDbEntity* entity = nullptr;
+    acdbOpenObject(entity, source, AcDb::kForWrite);
+    entity->createExtensionDictionary();
+    AcDbDictionary* extension = nullptr;
+    acdbOpenObject(extension, entity->extensionDictionary(), AcDb::kForWrite);
+    AcDbObjectId linkId;
+    extension->setAt("*U", link, linkId);
+    entity->addPersistentReactor(linkId);
+    link->close();
+    extension->close();
+    entity->close();
+}
+
+std::unique_ptr<Drawing> linkedDrawing(int n, const char* macro) {
+    auto d = std::make_unique<Drawing>();
+    acdbHostApplicationServices()->setWorkingDatabase(d->db.get());
+    addSourcesAndLabels(*d, n);
+    d->style = addStyle(*d->db, macro);
+    for (int i = 0; i < n; ++i) linkOne(d->sources[i], d->labels[i], d->style);
+    return d;
+}
+
+void moveVertex(AcDbObjectId id, double y) {
+    AcDbPolyline* square = nullptr;
+    acdbOpenObject(square, id, AcDb::kForWrite);
+    AcGePoint2d corner;
+    square->getPointAt(2, corner);
+    square->setPointAt(2, AcGePoint2d(corner.x, y));
+    square->close();
+}
+
+void setLabelByHand(AcDbObjectId source, AcDbObjectId label) {
+    AcDbPolyline* square = nullptr;
+    acdbOpenObject(square, source, AcDb::kForRead);
+    double area = 0;
+    square->getArea(area);
+    square->close();
+    char text[1024];
+    acdbRToS(area, -1, -1, text);
+    AcDbText* entity = nullptr;
+    acdbOpenObject(entity, label, AcDb::kForWrite);
+    entity->setTextString(text);
+    entity->close();
+}
+
+void startOnce() {
+    static bool started = [] {
+        vthost::startHost();
+        return acrxLoadModule("vantorell.dbx", true);
+    }();
+    if (!started) std::abort();
+}
+
+void runLinked(benchmark::State& state, const char* macro) {
+    startOnce();
+    int n = static_cast<int>(state.range(0));
+    std::unique_ptr<Drawing> d = linkedDrawing(n, macro);
+    double y = 10;
+    for (auto _ : state) {
+        y += 1;
+        d->db->transactionManager()->startTransaction();
+        for (AcDbObjectId source : d->sources) moveVertex(source, y);
+        d->db->transactionManager()->endTransaction();
+    }
+    state.counters["us_per_label"] = benchmark::Counter(
+        static_cast<double>(n) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+}
+
+void BM_LinkUpdateNoMacro(benchmark::State& state) { runLinked(state, ""); }
+void BM_LinkUpdateMacro(benchmark::State& state) { runLinked(state, "$(*,%PROPERTY,0.001)"); }
+
+void BM_BareWork(benchmark::State& state) {
+    startOnce();
+    int n = static_cast<int>(state.range(0));
+    Drawing d;
+    acdbHostApplicationServices()->setWorkingDatabase(d.db.get());
+    addSourcesAndLabels(d, n);
+    double y = 10;
+    for (auto _ : state) {
+        y += 1;
+        d.db->transactionManager()->startTransaction();
+        for (int i = 0; i < n; ++i) {
+            moveVertex(d.sources[i], y);
+            setLabelByHand(d.sources[i], d.labels[i]);
+        }
+        d.db->transactionManager()->endTransaction();
+    }
+    state.counters["us_per_label"] = benchmark::Counter(
+        static_cast<double>(n) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert, benchmark::Counter::kIs1000);
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+}
+
+// Heap bytes that linking adds per source/label pair: the link, its slot, its dictionary entry,
+// the source's extension dictionary and the reactor entry.
+void BM_HeapBytesPerLink(benchmark::State& state) {
+    startOnce();
+    int n = static_cast<int>(state.range(0));
+    double perLink = 0;
+    for (auto _ : state) {
+        Drawing d;
+        acdbHostApplicationServices()->setWorkingDatabase(d.db.get());
+        addSourcesAndLabels(d, n);
+        d.style = addStyle(*d.db, "");
+        long long before = g_heapBytes.load();
+        for (int i = 0; i < n; ++i) linkOne(d.sources[i], d.labels[i], d.style);
+        perLink = static_cast<double>(g_heapBytes.load() - before) / n;
+        acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    }
+    state.counters["heap_bytes_per_link"] = perLink;
+}
+
+void BM_DieselLabelMacros(benchmark::State& state) {
+    startOnce();
+    const char* macros[] = {"$(*,123.456,0.001)", "Room: $(rtos,58.25,2,2) m2",
+                            "$(if,$(>,42.5,40),large,small)", "$(upper,area) = $(fix,$(*,3.75,4))"};
+    vthost::HostDieselEnvironment environment;
+    std::size_t evaluations = 0;
+    for (auto _ : state) {
+        for (const char* macro : macros) {
+            benchmark::DoNotOptimize(vthost::evaluateDiesel(macro, environment));
+            ++evaluations;
+        }
+    }
+    state.counters["evaluations_per_s"] =
+        benchmark::Counter(static_cast<double>(evaluations), benchmark::Counter::kIsRate);
+}
+
+}  // namespace
+
+BENCHMARK(BM_LinkUpdateNoMacro)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LinkUpdateMacro)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BareWork)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HeapBytesPerLink)->Arg(10000)->Iterations(1);
+BENCHMARK(BM_DieselLabelMacros);
+
+BENCHMARK_MAIN();
