@@ -34,6 +34,10 @@ namespace {
 std::atomic<long long> g_heapBytes{0};
 }
 
+// The global allocation functions are replaced to count heap bytes; they pair malloc and free
+// themselves, which GCC cannot see through once they are inlined.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t size) {
     void* p = std::malloc(size == 0 ? 1 : size);
     if (p == nullptr) throw std::bad_alloc();
