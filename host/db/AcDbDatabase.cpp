@@ -5,6 +5,7 @@
 #include "db/AcDbDictionary.h"
 #include "db/AcDbSymbolTable.h"
 #include "db/AcDbTransactionManager.h"
+#include "db/DrawingFile.h"
 #include "db/DwgStreamFiler.h"
 #include "db/ObjectAccess.h"
 
@@ -117,7 +118,16 @@ AcDbObject* AcDbDatabase::objectAt(std::uint32_t handle) const {
 
 bool AcDbDatabase::isPermanentlyErased(std::uint32_t handle) const {
     AcDbObject** entry = const_cast<AcDbDatabase*>(this)->slot(handle, false);
-    return entry != nullptr && *entry == kGone;
+    if (entry != nullptr && *entry == kGone) return true;
+    return handle != 0 && handle < m_goneBelow && (entry == nullptr || *entry == nullptr);
+}
+
+Acad::ErrorStatus AcDbDatabase::saveAs(const char* fileName) {
+    return vthost::writeDrawingFile(*this, fileName);
+}
+
+Acad::ErrorStatus AcDbDatabase::readDwgFile(const char* fileName) {
+    return vthost::readDrawingFile(*this, fileName);
 }
 
 Acad::ErrorStatus AcDbDatabase::addAcDbObject(AcDbObject* object) {

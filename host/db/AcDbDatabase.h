@@ -27,6 +27,17 @@ public:
     AcDbDatabase(const AcDbDatabase&) = delete;
     AcDbDatabase& operator=(const AcDbDatabase&) = delete;
 
+    // Writes the drawing to fileName (see docs/drawing-file.md) through a temporary file beside
+    // it that replaces the file only once all of it is written and flushed to disk. On failure
+    // (eFilerError, or the status of an object that could not file itself) the previous file is
+    // left as it was and the temporary is removed. Erased objects are not written.
+    Acad::ErrorStatus saveAs(const char* fileName);
+    // Fills a database made with AcDbDatabase(false) from a drawing file; every object comes in
+    // closed. Refusals leave the database empty: eInvalidInput (no name, a database that is not
+    // empty, not a drawing file), eNotImplementedYet (written by a newer format), eEndOfFile
+    // (cut short), eFilerError (unreadable or damaged).
+    Acad::ErrorStatus readDwgFile(const char* fileName);
+
     // Makes a new object resident under a new handle; it stays open for write (close it).
     Acad::ErrorStatus addAcDbObject(AcDbObject* object);
     Acad::ErrorStatus addAcDbObject(AcDbObjectId& id, AcDbObject* object);
@@ -63,6 +74,9 @@ public:
     // Used when reading a drawing: puts an object under a handle given by the file.
     Acad::ErrorStatus addWithHandle(AcDbObject* object, std::uint32_t handle);
     void setHandseed(std::uint32_t next) { m_nextHandle = next; }
+    // Used when reading a drawing: every handle below `below` that holds no object counts as
+    // permanently erased (its object was erased, or undone, before the drawing was saved).
+    void setHandlesGoneBelow(std::uint32_t below) { m_goneBelow = below; }
     void setWellKnownIds(AcDbObjectId namedObjects, AcDbObjectId blockTable,
                          AcDbObjectId modelSpace, AcDbObjectId paperSpace);
     static constexpr std::uint32_t kMaxHandle = 1u << 28;
@@ -77,6 +91,7 @@ private:
     std::uint32_t m_serial;
     std::uint32_t m_nextHandle = 1;
     std::size_t m_objectCount = 0;
+    std::uint32_t m_goneBelow = 0;
     AcDbObjectId m_namedObjects;
     AcDbObjectId m_blockTable;
     AcDbObjectId m_modelSpace;

@@ -62,6 +62,38 @@ bool DwgStreamFiler::beginRead(ItemTag tag, std::size_t payload) {
     return true;
 }
 
+void DwgStreamFiler::appendRaw(const std::vector<std::uint8_t>& bytes) {
+    if (m_status == Acad::eOk) m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
+}
+
+Acad::ErrorStatus DwgStreamFiler::skipRaw(std::size_t count) {
+    if (m_status != Acad::eOk) return m_status;
+    if (m_buffer.size() - m_position < count) {
+        m_status = Acad::eEndOfFile;
+        return m_status;
+    }
+    m_position += count;
+    return m_status;
+}
+
+std::vector<std::uint8_t> DwgStreamFiler::takeRemaining() {
+    if (m_status != Acad::eOk || atEnd()) return {};
+    std::vector<std::uint8_t> rest(m_buffer.begin() + static_cast<std::ptrdiff_t>(m_position),
+                                   m_buffer.end());
+    m_position = m_buffer.size();
+    return rest;
+}
+
+Acad::ErrorStatus DwgStreamFiler::readByteBlock(std::vector<std::uint8_t>& bytes,
+                                                std::uint32_t limit) {
+    std::uint32_t length = 0;
+    if (!readLength(ItemTag::kBytes, length, limit)) return m_status;
+    const std::uint8_t* start = m_buffer.data() + m_position;
+    bytes.assign(start, start + length);
+    m_position += length;
+    return m_status;
+}
+
 template <class T>
 Acad::ErrorStatus DwgStreamFiler::writeScalar(ItemTag tag, T value) {
     if (m_status != Acad::eOk) return m_status;
@@ -300,6 +332,57 @@ Acad::ErrorStatus DwgStreamFiler::writeVector3d(const AcGeVector3d& value) {
     beginWrite(ItemTag::kVector3d);
     putRaw(xyz, sizeof xyz);
     return m_status;
+}
+
+namespace {
+
+// The payload size of an item that starts at bytes[pos] (just after its tag); false for an
+// unknown tag or a payload that runs past the end.
+bool payloadSize(ItemTag tag, const std::vector<std::uint8_t>& bytes, std::size_t pos,
+                 IdCoding coding, std::size_t& size) {
+    std::size_t left = bytes.size() - pos;
+    switch (tag) {
+        case ItemTag::kInt16: case ItemTag::kUInt16: size = 2; break;
+        case ItemTag::kInt32: case ItemTag::kUInt32: size = 4; break;
+        case ItemTag::kUInt8: case ItemTag::kChar: case ItemTag::kBoolean: size = 1; break;
+        case ItemTag::kDouble: case ItemTag::kHandle: size = 8; break;
+        case ItemTag::kPoint3d: case ItemTag::kVector3d: size = 24; break;
+        case ItemTag::kHardOwner: case ItemTag::kSoftOwner: case ItemTag::kHardPointer:
+        case ItemTag::kSoftPointer: size = idPayload(coding); break;
+        case ItemTag::kString: case ItemTag::kBytes: case ItemTag::kBChunk: {
+            std::uint32_t length = 0;
+            if (left < sizeof length) return false;
+            std::memcpy(&length, bytes.data() + pos, sizeof length);
+            size = sizeof length + std::size_t{length};
+            break;
+        }
+        default: return false;
+    }
+    return size <= left;
+}
+
+bool isIdTag(ItemTag tag) {
+    return tag == ItemTag::kHardOwner || tag == ItemTag::kSoftOwner ||
+           tag == ItemTag::kHardPointer || tag == ItemTag::kSoftPointer;
+}
+
+}  // namespace
+
+bool forEachFiledId(const std::vector<std::uint8_t>& bytes, IdCoding coding,
+                    const std::function<void(ItemTag, std::uint32_t)>& fn) {
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        auto tag = static_cast<ItemTag>(bytes[pos++]);
+        std::size_t size = 0;
+        if (!payloadSize(tag, bytes, pos, coding, size)) return false;
+        if (isIdTag(tag)) {
+            std::uint32_t handle = 0;
+            std::memcpy(&handle, bytes.data() + pos + size - sizeof handle, sizeof handle);
+            fn(tag, handle);
+        }
+        pos += size;
+    }
+    return true;
 }
 
 }  // namespace vthost

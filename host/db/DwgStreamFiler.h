@@ -7,6 +7,7 @@
 // the bytes (no terminator).
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,15 @@ public:
     // Reads the tag of the next item without consuming it; false at the end or after an error.
     bool peekTag(ItemTag& tag) const;
 
+    // Raw access for records kept unread (proxies, whole drawings): appendRaw adds bytes as they
+    // are; skipRaw moves the read position past count bytes that are no item (eEndOfFile when
+    // fewer are left); takeRemaining hands out every byte from the read position on and moves to
+    // the end (nothing after an error); readByteBlock reads a Bytes item of any length up to limit.
+    void appendRaw(const std::vector<std::uint8_t>& bytes);
+    Acad::ErrorStatus skipRaw(std::size_t count);
+    std::vector<std::uint8_t> takeRemaining();
+    Acad::ErrorStatus readByteBlock(std::vector<std::uint8_t>& bytes, std::uint32_t limit);
+
 private:
     bool beginRead(ItemTag tag, std::size_t payload);
     void beginWrite(ItemTag tag);
@@ -103,6 +113,11 @@ private:
     AcDbDatabase* m_database;
     IdCoding m_coding;
 };
+
+// Walks the items of a tagged record and calls fn with the tag and handle of every id item; false
+// when the bytes stop being well-formed items (the walk stops there).
+bool forEachFiledId(const std::vector<std::uint8_t>& bytes, IdCoding coding,
+                    const std::function<void(ItemTag, std::uint32_t)>& fn);
 
 // One line per item ("Int16 1", "String \"AcAreaReader\"", "HardPointer #1F", ...); the text
 // ends with "<error>" where the bytes stop making sense. For tests and dumps.

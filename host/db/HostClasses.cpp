@@ -26,6 +26,8 @@ AcRxObject* construct() {
 void registerDatabaseClasses() {
     newAcRxClass("AcDbObject", "AcRxObject");
     newAcRxClass("AcDbDictionary", "AcDbObject", 0, construct<AcDbDictionary>);
+    // Proxies are made by the drawing reader only, never by name.
+    newAcRxClass("AcDbProxyObject", "AcDbObject");
     newAcRxClass("AcDbSymbolTable", "AcDbObject");
     newAcRxClass("AcDbSymbolTableRecord", "AcDbObject");
     newAcRxClass("AcDbBlockTable", "AcDbSymbolTable", 0, construct<AcDbBlockTable>);

@@ -67,6 +67,12 @@ void ObjectAccess::attach(AcDbObject* object, AcDbObjectId id) {
     object->m_writer = true;
 }
 
+void ObjectAccess::markLoaded(AcDbObject* object) {
+    object->m_writer = false;
+    object->m_new = false;
+    object->m_modifiedInOpen = false;
+}
+
 Snapshot ObjectAccess::takeSnapshot(const AcDbObject* object) {
     DwgStreamFiler filer(AcDb::kUndoFiler, object->database());
     filer.writeBoolean(object->m_erased);

@@ -18,6 +18,8 @@ public:
     static void closeNotify(AcDbObject* object);
     // Makes a new object database-resident under id; it stays open for write.
     static void attach(AcDbObject* object, AcDbObjectId id);
+    // An object read from a drawing file and just attached: closed, not new, unchanged.
+    static void markLoaded(AcDbObject* object);
     static void setErasedFlag(AcDbObject* object, bool erased) { object->m_erased = erased; }
     // The object's whole record (undo filer), erased flag included.
     static Snapshot takeSnapshot(const AcDbObject* object);

@@ -3,6 +3,7 @@
 //   VtTestReactor a persistent reactor that counts its notifications and, on modified(), opens
 //                 its target for write and bumps its value
 //   VtTestEntity  the smallest entity
+//   VtFiledProbe  a record that can be made newer, broken, longer than it reads, or unwritable
 #pragma once
 #include <gtest/gtest.h>
 
@@ -93,6 +94,48 @@ public:
 class VtTestEntity : public AcDbEntity {
 public:
     ACRX_DECLARE_MEMBERS(VtTestEntity);
+};
+
+// A class whose record can be made newer than its reader, broken half-way, longer than what it
+// reads, or unwritable; it counts its live instances.
+class VtFiledProbe : public AcDbObject {
+public:
+    ACRX_DECLARE_MEMBERS(VtFiledProbe);
+    static inline int live = 0;
+    static inline Adesk::Int16 written = 1, readable = 1;
+    static inline bool failRead = false, extraItem = false, failWrite = false;
+    Adesk::Int32 value = 0;
+    AcDbObjectId target;
+
+    VtFiledProbe() { ++live; }
+    ~VtFiledProbe() override { --live; }
+    static void reset() {
+        written = readable = 1;
+        failRead = extraItem = failWrite = false;
+    }
+    // Record: base object; Int16 version; Int32 value; HardPointer target; UInt8 when extraItem.
+    Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override {
+        if (AcDbObject::dwgOutFields(filer) != Acad::eOk) return filer->filerStatus();
+        if (failWrite && filer->filerType() == AcDb::kFileFiler)
+            filer->setFilerStatus(Acad::eFilerError);
+        filer->writeInt16(written);
+        filer->writeInt32(value);
+        filer->writeHardPointerId(target);
+        if (extraItem) filer->writeUInt8(7);
+        return filer->filerStatus();
+    }
+    Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override {
+        if (AcDbObject::dwgInFields(filer) != Acad::eOk) return filer->filerStatus();
+        Adesk::Int16 version = 0;
+        filer->readInt16(&version);
+        if (version > readable) return Acad::eMakeMeProxy;
+        filer->readInt32(&value);
+        if (failRead) filer->setFilerStatus(Acad::eFilerError);
+        AcDbHardPointerId read;
+        filer->readHardPointerId(&read);
+        target = read;
+        return filer->filerStatus();
+    }
 };
 
 // A transient reactor that writes down the events it gets, and can run a probe on modified().
