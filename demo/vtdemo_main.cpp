@@ -1,7 +1,8 @@
 // vtdemo: the main job. It starts the host, loads vantorell.dbx through the host's module loader,
 // lists the runtime classes the library registered, then shows a live label at work: a closed
 // polyline carries two area links, and moving one of its vertices rewrites both labels, one with
-// the raw value and one through a DIESEL macro.
+// the raw value and one through a DIESEL macro. The drawing is then saved and opened again, and
+// the labels still follow their source.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -109,6 +110,32 @@ void showLabels(AcDbObjectId plain, AcDbObjectId macro) {
     std::printf("  label with macro:    \"%s\"\n", textOf(macro).c_str());
 }
 
+void moveVertex(AcDbObjectId roomId, double y) {
+    AcDbPolyline* open = nullptr;
+    acdbOpenObject(open, roomId, AcDb::kForWrite);
+    open->setPointAt(2, AcGePoint2d(8, y));
+    open->close();
+}
+
+// The drawing is saved, opened again in a new database, and its links still work there.
+void reopen(const char* path, AcDbObjectId roomId, AcDbObjectId plainLabel, AcDbObjectId macroLabel) {
+    AcDbDatabase reopened(false);
+    if (reopened.readDwgFile(path) != Acad::eOk) {
+        std::printf("The saved drawing could not be opened\n");
+        return;
+    }
+    acdbHostApplicationServices()->setWorkingDatabase(&reopened);
+    auto inReopened = [&](AcDbObjectId id) {
+        AcDbObjectId found;
+        reopened.getAcDbObjectId(found, false, id.handle());
+        return found;
+    };
+    moveVertex(inReopened(roomId), 12);
+    std::printf("Saved to %s, opened again, vertex 2 moved to (8,12):\n", path);
+    showLabels(inReopened(plainLabel), inReopened(macroLabel));
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+}
+
 void liveLabels() {
     AcDbDatabase db;
     acdbHostApplicationServices()->setWorkingDatabase(&db);
@@ -124,13 +151,14 @@ void liveLabels() {
     std::printf("\nA closed polyline 8 x 5 with two area labels:\n");
     showLabels(plainLabel, macroLabel);
 
-    AcDbPolyline* open = nullptr;
-    acdbOpenObject(open, roomId, AcDb::kForWrite);
-    open->setPointAt(2, AcGePoint2d(8, 9.5));
-    open->close();
+    moveVertex(roomId, 9.5);
     std::printf("Vertex 2 moved from (8,5) to (8,9.5); closing the polyline rewrote both labels:\n");
     showLabels(plainLabel, macroLabel);
+    const char* path = "vtdemo-room.vtdwg";
+    Acad::ErrorStatus saved = db.saveAs(path);
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    if (saved == Acad::eOk) reopen(path, roomId, plainLabel, macroLabel);
+    std::remove(path);
 }
 
 }  // namespace
