@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "SampleLinks.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
@@ -52,47 +53,6 @@ AcDbObjectId append(AcDbDatabase& db, AcDbEntity* entity) {
     entity->close();
     space->close();
     return id;
-}
-
-AcDbObjectId addStyle(AcDbDatabase& db, const char* name, const char* macro) {
-    AcDbDictionary* named = nullptr;
-    db.getNamedObjectsDictionary(named, AcDb::kForWrite);
-    AcDbObjectId stylesId;
-    if (named->getAt("ORVN_Vantorell_Styles", stylesId) != Acad::eOk) {
-        auto* styles = new AcDbDictionary();
-        named->setAt("ORVN_Vantorell_Styles", styles, stylesId);
-        styles->close();
-    }
-    named->close();
-    AcDbDictionary* styles = nullptr;
-    acdbOpenObject(styles, stylesId, AcDb::kForWrite);
-    auto* style = new AcPropertyLinkStyle();
-    style->setPropertyReader(new AcAreaReader());
-    style->setContentModifier(new AcTextModifier());
-    style->setPostProcessingMacro(macro);
-    AcDbObjectId id;
-    styles->setAt(name, style, id);
-    style->close();
-    styles->close();
-    return id;
-}
-
-// Stores the link in the source's extension dictionary and makes it the source's reactor.
-void link(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
-    auto* link = new AcPropertyLink();
-    link->setLinkedObj(label);
-    link->setStyle(style);
-    AcDbEntity* entity = nullptr;
-    acdbOpenObject(entity, source, AcDb::kForWrite);
-    if (entity->extensionDictionary().isNull()) entity->createExtensionDictionary();
-    AcDbDictionary* extension = nullptr;
-    acdbOpenObject(extension, entity->extensionDictionary(), AcDb::kForWrite);
-    AcDbObjectId linkId;
-    extension->setAt("*U", link, linkId);
-    entity->addPersistentReactor(linkId);
-    link->close();
-    extension->close();
-    entity->close();
 }
 
 std::string textOf(AcDbObjectId id) {
@@ -146,8 +106,9 @@ void liveLabels() {
     AcDbObjectId roomId = append(db, room);
     AcDbObjectId plainLabel = append(db, new AcDbText());
     AcDbObjectId macroLabel = append(db, new AcDbText());
-    link(roomId, plainLabel, addStyle(db, "Area", ""));
-    link(roomId, macroLabel, addStyle(db, "Area m2", "Room: $(rtos,%PROPERTY,2,2) m2"));
+    vtsample::storeLink(roomId, plainLabel, vtsample::addAreaTextStyle(db, "Area", ""));
+    vtsample::storeLink(roomId, macroLabel,
+                        vtsample::addAreaTextStyle(db, "Area m2", "Room: $(rtos,%PROPERTY,2,2) m2"));
     std::printf("\nA closed polyline 8 x 5 with two area labels:\n");
     showLabels(plainLabel, macroLabel);
 

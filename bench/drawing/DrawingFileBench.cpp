@@ -12,6 +12,7 @@
 #include <string>
 
 #include "Host.h"
+#include "SampleLinks.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
@@ -49,47 +50,17 @@ AcDbPolyline* newSquare(double offset) {
     return square;
 }
 
-AcDbObjectId addStyle(AcDbDatabase& db) {
-    AcDbDictionary* named = nullptr;
-    db.getNamedObjectsDictionary(named, AcDb::kForWrite);
-    auto* style = new AcPropertyLinkStyle();
-    style->setPropertyReader(new AcAreaReader());
-    style->setContentModifier(new AcTextModifier());
-    AcDbObjectId id;
-    named->setAt("BENCH_STYLE", style, id);
-    style->close();
-    named->close();
-    return id;
-}
-
-void linkOne(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
-    auto* link = new AcPropertyLink();
-    link->setLinkedObj(label);
-    link->setStyle(style);
-    AcDbEntity* entity = nullptr;
-    acdbOpenObject(entity, source, AcDb::kForWrite);
-    entity->createExtensionDictionary();
-    AcDbDictionary* extension = nullptr;
-    acdbOpenObject(extension, entity->extensionDictionary(), AcDb::kForWrite);
-    AcDbObjectId linkId;
-    extension->setAt("*U", link, linkId);
-    entity->addPersistentReactor(linkId);
-    link->close();
-    extension->close();
-    entity->close();
-}
-
 std::unique_ptr<AcDbDatabase> linkedDrawing(int n) {
     auto db = std::make_unique<AcDbDatabase>();
     acdbHostApplicationServices()->setWorkingDatabase(db.get());
-    AcDbObjectId style = addStyle(*db);
+    AcDbObjectId style = vtsample::addAreaTextStyle(*db, "Area", "");
     AcDbBlockTableRecord* space = nullptr;
     acdbOpenObject(space, db->modelSpaceId(), AcDb::kForWrite);
     std::vector<std::pair<AcDbObjectId, AcDbObjectId>> pairs;
     for (int i = 0; i < n; ++i)
         pairs.emplace_back(append(space, newSquare(i * 20.0)), append(space, new AcDbText()));
     space->close();
-    for (auto [source, label] : pairs) linkOne(source, label, style);
+    for (auto [source, label] : pairs) vtsample::storeLink(source, label, style);
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     return db;
 }

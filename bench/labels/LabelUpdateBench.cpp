@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "Host.h"
+#include "SampleLinks.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
@@ -90,43 +91,12 @@ void addSourcesAndLabels(Drawing& d, int n) {
     space->close();
 }
 
-AcDbObjectId addStyle(AcDbDatabase& db, const char* macro) {
-    AcDbDictionary* named = nullptr;
-    db.getNamedObjectsDictionary(named, AcDb::kForWrite);
-    auto* style = new AcPropertyLinkStyle();
-    style->setPropertyReader(new AcAreaReader());
-    style->setContentModifier(new AcTextModifier());
-    style->setPostProcessingMacro(macro);
-    AcDbObjectId id;
-    named->setAt("BENCH_STYLE", style, id);
-    style->close();
-    named->close();
-    return id;
-}
-
-void linkOne(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
-    auto* link = new AcPropertyLink();
-    link->setLinkedObj(label);
-    link->setStyle(style);
-    AcDbEntity* entity = nullptr;
-    acdbOpenObject(entity, source, AcDb::kForWrite);
-    entity->createExtensionDictionary();
-    AcDbDictionary* extension = nullptr;
-    acdbOpenObject(extension, entity->extensionDictionary(), AcDb::kForWrite);
-    AcDbObjectId linkId;
-    extension->setAt("*U", link, linkId);
-    entity->addPersistentReactor(linkId);
-    link->close();
-    extension->close();
-    entity->close();
-}
-
 std::unique_ptr<Drawing> linkedDrawing(int n, const char* macro) {
     auto d = std::make_unique<Drawing>();
     acdbHostApplicationServices()->setWorkingDatabase(d->db.get());
     addSourcesAndLabels(*d, n);
-    d->style = addStyle(*d->db, macro);
-    for (int i = 0; i < n; ++i) linkOne(d->sources[i], d->labels[i], d->style);
+    d->style = vtsample::addAreaTextStyle(*d->db, "Area", macro);
+    for (int i = 0; i < n; ++i) vtsample::storeLink(d->sources[i], d->labels[i], d->style);
     return d;
 }
 
@@ -213,9 +183,9 @@ void BM_HeapBytesPerLink(benchmark::State& state) {
         Drawing d;
         acdbHostApplicationServices()->setWorkingDatabase(d.db.get());
         addSourcesAndLabels(d, n);
-        d.style = addStyle(*d.db, "");
+        d.style = vtsample::addAreaTextStyle(*d.db, "Area", "");
         long long before = g_heapBytes.load();
-        for (int i = 0; i < n; ++i) linkOne(d.sources[i], d.labels[i], d.style);
+        for (int i = 0; i < n; ++i) vtsample::storeLink(d.sources[i], d.labels[i], d.style);
         perLink = static_cast<double>(g_heapBytes.load() - before) / n;
         acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     }
