@@ -1,7 +1,7 @@
 #include "SampleLinks.h"
 
 #include "db/AcDbDictionary.h"
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "link/AcPropertyLink.h"
 #include "modifiers/ContentModifiers.h"
 #include "readers/PropertyReaders.h"

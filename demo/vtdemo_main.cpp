@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "SampleLinks.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
 #include "db/AcDbSymbolTable.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbPolyline.h"
 #include "ent/AcDbText.h"
 #include "link/AcPropertyLink.h"

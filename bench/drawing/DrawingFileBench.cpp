@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "SampleLinks.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"

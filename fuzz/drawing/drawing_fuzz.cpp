@@ -10,12 +10,12 @@
 #include <cstring>
 #include <vector>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "db/AcDbDatabase.h"
 #include "db/DrawingFile.h"
 #include "db/DwgStreamFiler.h"
 #include "db/ObjectAccess.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxDynamicLinker.h"
 
 namespace {

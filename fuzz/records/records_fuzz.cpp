@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "db/AcDbDatabase.h"
 #include "db/DwgStreamFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "link/AcPropertyLink.h"
 #include "modifiers/ContentModifiers.h"
 #include "rx/AcRxDynamicLinker.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"

@@ -2,7 +2,7 @@
 // values come from raw bit patterns), modes, precisions and settings. Checks: the result code
 // is RTNORM or RTERROR, a refusal leaves the text empty, a success is non-empty printable ASCII
 // within the length bound and never a negative zero; any crash or sanitizer report is a find.
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 #include "units/AngularFormat.h"
 #include "units/LinearFormat.h"
 

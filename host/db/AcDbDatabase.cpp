@@ -4,7 +4,7 @@
 
 #include "db/AcDbDictionary.h"
 #include "db/AcDbSymbolTable.h"
-#include "db/AcDbTransactionManager.h"
+#include "db/TransactionAccess.h"
 #include "db/DrawingFile.h"
 #include "db/DwgStreamFiler.h"
 #include "db/ObjectAccess.h"

@@ -5,7 +5,7 @@
 
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 
 ACRX_DEFINE_MEMBERS(AcDbDictionary)
 

@@ -6,7 +6,7 @@
 #include "db/AcDbDictionary.h"
 #include "db/AcDbDwgFiler.h"
 #include "db/AcDbObjectReactor.h"
-#include "db/AcDbTransactionManager.h"
+#include "db/TransactionAccess.h"
 #include "db/DwgStreamFiler.h"
 #include "db/ObjectAccess.h"
 #include "rx/Fatal.h"

@@ -6,8 +6,8 @@
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
 #include "db/ObjectAccess.h"
-#include "ed/AcUtil.h"
-#include "ent/AcDbEntity.h"
+#include "ut/AcUtil.h"
+#include "db/AcDbEntity.h"
 
 ACRX_DEFINE_MEMBERS(AcDbSymbolTableRecord)
 ACRX_DEFINE_MEMBERS(AcDbSymbolTable)

@@ -1,11 +1,22 @@
 #include "db/AcDbTransactionManager.h"
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
 
 #include "db/AcDbDatabase.h"
+#include "db/ObjectAccess.h"
 
 ACRX_DEFINE_MEMBERS(AcTransaction)
 ACRX_DEFINE_MEMBERS(AcDbTransactionManager)
+
+struct AcDbTransactionManager::Frame {
+    std::unique_ptr<AcTransaction> transaction;
+    std::uint32_t stamp;
+    std::unordered_map<std::uint32_t, vthost::Snapshot> snapshots;
+    std::vector<std::uint32_t> added;
+    std::vector<AcDbObject*> resident;
+};
 
 Acad::ErrorStatus AcTransaction::getObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
                                            bool openErased) {
@@ -22,6 +33,10 @@ AcTransaction* AcDbTransactionManager::startTransaction() {
     Frame frame{std::make_unique<AcTransaction>(this), m_nextStamp++, {}, {}, {}};
     m_frames.push_back(std::move(frame));
     return m_frames.back().transaction.get();
+}
+
+int AcDbTransactionManager::numActiveTransactions() const {
+    return static_cast<int>(m_frames.size());
 }
 
 AcTransaction* AcDbTransactionManager::topTransaction() const {

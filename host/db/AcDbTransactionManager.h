@@ -4,12 +4,9 @@
 // and removes every object added since, whose ids then answer ePermanentlyErased.
 #pragma once
 #include <cstdint>
-#include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "db/AcDbObject.h"
-#include "db/ObjectAccess.h"
 
 class AcDbDatabase;
 class AcDbTransactionManager;
@@ -39,7 +36,7 @@ public:
     virtual AcTransaction* startTransaction();
     virtual Acad::ErrorStatus endTransaction();
     virtual Acad::ErrorStatus abortTransaction();
-    virtual int numActiveTransactions() const { return static_cast<int>(m_frames.size()); }
+    virtual int numActiveTransactions() const;
     virtual AcTransaction* topTransaction() const;
     virtual Acad::ErrorStatus getObject(AcDbObject*& obj, AcDbObjectId id, AcDb::OpenMode mode,
                                         bool openErased = false);
@@ -49,13 +46,7 @@ public:
 
 private:
     friend class vthost::TransactionAccess;
-    struct Frame {
-        std::unique_ptr<AcTransaction> transaction;
-        std::uint32_t stamp;
-        std::unordered_map<std::uint32_t, vthost::Snapshot> snapshots;
-        std::vector<std::uint32_t> added;
-        std::vector<AcDbObject*> resident;
-    };
+    struct Frame;  // one active transaction: its snapshots, added handles, resident opens
     void recordUndo(AcDbObject* object);
     void recordAdded(std::uint32_t handle);
     Acad::ErrorStatus getObjectIn(Frame& frame, AcDbObject*& obj, AcDbObjectId id,
@@ -67,15 +58,3 @@ private:
     std::vector<Frame> m_frames;
     std::uint32_t m_nextStamp = 1;
 };
-
-namespace vthost {
-class TransactionAccess {
-public:
-    static void recordUndo(AcDbTransactionManager* manager, AcDbObject* object) {
-        if (manager) manager->recordUndo(object);
-    }
-    static void recordAdded(AcDbTransactionManager* manager, std::uint32_t handle) {
-        if (manager) manager->recordAdded(handle);
-    }
-};
-}  // namespace vthost

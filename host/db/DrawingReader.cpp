@@ -21,7 +21,7 @@
 #include "db/DrawingFile.h"
 #include "db/DwgStreamFiler.h"
 #include "db/ObjectAccess.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxClass.h"
 
 namespace vthost {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "db/AcDbDatabase.h"
-#include "ed/AcUtil.h"
-#include "ed/AdsCodes.h"
+#include "ut/AcUtil.h"
+#include "ut/AdsCodes.h"
 
 namespace vthost {
 

@@ -8,7 +8,7 @@
 #include "db/AcDbObjectReactor.h"
 #include "db/AcDbSymbolTable.h"
 #include "db/AcDbTransactionManager.h"
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "rx/AcRxClass.h"
 
 ACRX_DEFINE_MEMBERS(AcDbDwgFiler)

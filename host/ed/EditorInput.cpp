@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 #include "ed/HostDieselEnvironment.h"
 
 namespace {

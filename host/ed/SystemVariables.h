@@ -6,7 +6,7 @@
 #include <string>
 
 #include "db/HeaderVariables.h"
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 
 int acedGetVar(const char* sym, resbuf* result);
 int acedSetVar(const char* sym, const resbuf* val);

@@ -4,7 +4,7 @@
 
 #include "db/AcDbDatabase.h"
 #include "db/AcDbHostApplicationServices.h"
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 
 namespace vthost {
 

@@ -2,6 +2,9 @@
 // extension-line origin; Point3d dimension-line point.
 #include "ent/AcDbAlignedDimension.h"
 
+#include "db/AcDbDwgFiler.h"
+#include "ent/EntitySupport.h"
+
 ACRX_DEFINE_MEMBERS(AcDbAlignedDimension)
 
 namespace {

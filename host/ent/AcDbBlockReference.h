@@ -6,7 +6,7 @@
 #pragma once
 #include <vector>
 
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGeMatrix3d.h"
 #include "ge/AcGeScale3d.h"
 

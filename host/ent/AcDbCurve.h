@@ -4,7 +4,7 @@
 // chord). These virtuals answer eNotImplementedYet here; a parameter outside the curve answers
 // eInvalidInput in the concrete classes. All members need the curve open for read.
 #pragma once
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGePoint3d.h"
 
 class AcDbCurve : public AcDbEntity {

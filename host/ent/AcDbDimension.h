@@ -5,7 +5,7 @@
 #pragma once
 #include <string>
 
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGePoint3d.h"
 
 class AcDbDimension : public AcDbEntity {

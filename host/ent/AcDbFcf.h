@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGePoint3d.h"
 
 class AcDbFcf : public AcDbEntity {

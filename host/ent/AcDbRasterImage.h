@@ -2,7 +2,7 @@
 // (origin, WCS), u along the bottom edge (its length is the image width) and v along the left
 // edge (its length is the image height).
 #pragma once
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGePoint3d.h"
 
 class AcDbRasterImage : public AcDbEntity {

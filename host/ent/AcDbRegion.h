@@ -4,7 +4,7 @@
 #pragma once
 #include <vector>
 
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGePoint3d.h"
 #include "rx/AcArray.h"
 

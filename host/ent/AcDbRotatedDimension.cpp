@@ -4,7 +4,9 @@
 
 #include <cmath>
 
+#include "db/AcDbDwgFiler.h"
 #include "ent/CurveGeometry.h"
+#include "ent/EntitySupport.h"
 
 ACRX_DEFINE_MEMBERS(AcDbRotatedDimension)
 

@@ -8,7 +8,7 @@
 #pragma once
 #include <string>
 
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ent/AcDbTextEnums.h"
 #include "ge/AcGePoint3d.h"
 

@@ -2,7 +2,7 @@
 // width and height. number() is the viewport's number while it is active, -1 otherwise; the host
 // sets it (setNumber), modules only read it.
 #pragma once
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "ge/AcGePoint3d.h"
 
 class AcDbViewport : public AcDbEntity {

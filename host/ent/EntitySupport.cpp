@@ -4,7 +4,7 @@
 
 #include "db/AcDbDwgFiler.h"
 #include "db/ObjectAccess.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 
 namespace vthost {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "rx/AcRxClass.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/AcRxSysRegistry.h"

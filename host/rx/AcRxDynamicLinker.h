@@ -6,7 +6,7 @@
 
 #include "rx/AcRx.h"
 #include "rx/AcRxObject.h"
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 
 class AcRxService;
 

@@ -5,7 +5,7 @@
 // 360 * 3600 * 10^4 ticks, which fits a long long.
 #include "units/AngularFormat.h"
 
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 #include "units/NumberText.h"
 
 #include <algorithm>

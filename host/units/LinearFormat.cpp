@@ -12,7 +12,7 @@
 //     is sign, 308 feet digits, "'-", "11", '"' (314) or sign and 309 digits (310).
 #include "units/LinearFormat.h"
 
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 #include "units/ImperialFormat.h"
 #include "units/NumberText.h"
 

@@ -6,7 +6,7 @@
 #include "link/AcPropertyLink.h"
 
 #include "db/AcDbDwgFiler.h"
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 #include "link/StyleManagerService.h"
 #include "module/AppDescription.h"
 #include "rx/Fatal.h"

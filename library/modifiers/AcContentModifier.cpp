@@ -1,7 +1,7 @@
 #include "modifiers/AcContentModifier.h"
 
 #include "db/AcDbDwgFiler.h"
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 
 VT_DEFINE_SHORT_MEMBERS(AcContentModifier, "AcDbObject")
 

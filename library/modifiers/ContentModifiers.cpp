@@ -6,7 +6,7 @@
 #include <climits>
 #include <memory>
 
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbAttribute.h"
 #include "ent/AcDbBlockReference.h"
 #include "ent/AcDbDimension.h"

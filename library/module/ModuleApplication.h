@@ -4,7 +4,7 @@
 // operations is part of the framework's contract.
 #pragma once
 #include "rx/AcRx.h"
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 
 class ModuleApplication {
 public:

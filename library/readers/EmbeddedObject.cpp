@@ -1,7 +1,7 @@
 #include "readers/EmbeddedObject.h"
 
 #include "db/AcDbDwgFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxClass.h"
 #include "rx/AcRxSysRegistry.h"
 #include "rx/Fatal.h"

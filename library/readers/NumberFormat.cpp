@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "ed/AdsCodes.h"
-#include "rx/Win32.h"
+#include "ut/AdsCodes.h"
+#include "ut/Win32.h"
 
 namespace vantorell {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <optional>
 
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbArc.h"
 #include "ent/AcDbBlockReference.h"
 #include "ent/AcDbCircle.h"

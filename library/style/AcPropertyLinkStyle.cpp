@@ -7,8 +7,8 @@
 #include "style/AcPropertyLinkStyle.h"
 
 #include "db/AcDbDwgFiler.h"
-#include "ed/AcUtil.h"
-#include "ent/AcDbEntity.h"
+#include "ut/AcUtil.h"
+#include "db/AcDbEntity.h"
 #include "modifiers/AcContentModifier.h"
 #include "module/AppDescription.h"
 #include "readers/AcPropertyReader.h"

@@ -1,7 +1,7 @@
 #include "style/MacroExpansion.h"
 
-#include "ed/AdsCodes.h"
-#include "rx/Win32.h"
+#include "ut/AdsCodes.h"
+#include "ut/Win32.h"
 
 namespace vantorell {
 

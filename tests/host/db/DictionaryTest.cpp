@@ -5,7 +5,7 @@
 #include "DbTestSupport.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbTransactionManager.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 
 namespace vthost::test {
 namespace {

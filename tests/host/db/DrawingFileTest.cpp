@@ -3,7 +3,7 @@
 // proxies for records this host cannot read.
 #include <algorithm>
 
-#include "../ent/EntitySamples.h"
+#include "EntitySamples.h"
 #include "DbTestSupport.h"
 #include "DrawingLayout.h"
 #include "db/AcDbDictionary.h"

@@ -7,8 +7,8 @@
 #include "DbTestSupport.h"
 #include "db/AcDbDictionary.h"
 #include "db/DwgStreamFiler.h"
-#include "ed/AcUtil.h"
-#include "ed/AdsCodes.h"
+#include "ut/AcUtil.h"
+#include "ut/AdsCodes.h"
 
 namespace vthost::test {
 namespace {

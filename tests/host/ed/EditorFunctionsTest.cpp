@@ -10,11 +10,11 @@
 
 #include "db/AcDbDatabase.h"
 #include "db/AcDbHostApplicationServices.h"
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 #include "ed/EditorInput.h"
 #include "ed/SystemVariables.h"
 #include "ed/UnitSettings.h"
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "EntTestSupport.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbSymbolTable.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbAlignedDimension.h"
 #include "ent/AcDbFcf.h"
 #include "ent/AcDbLeader.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "EntTestSupport.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbCircle.h"
 #include "ent/AcDbLine.h"
 #include "ent/AcDbPolyline.h"

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "HostTestSupport.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/Fatal.h"
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 
 namespace vthost::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "HostTestSupport.h"
 #include "rx/AcRxDictionary.h"
 #include "rx/AcRxSysRegistry.h"

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxDynamicLinker.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // degrees/minutes/seconds precisions and carries, bearings in every quadrant, refusals.
 #include "units/AngularFormat.h"
 
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // out character for character.
 #include "units/LinearFormat.h"
 
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 
 #include <gtest/gtest.h>
 

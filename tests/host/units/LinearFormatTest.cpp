@@ -2,7 +2,7 @@
 // mode's precision cap, refusals, non-finite and extreme values, and the C locale.
 #include "units/LinearFormat.h"
 
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 
 #include <gtest/gtest.h>
 

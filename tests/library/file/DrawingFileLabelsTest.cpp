@@ -12,7 +12,7 @@
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
 #include "db/AcDbProxyObject.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbAlignedDimension.h"
 #include "ent/AcDbArc.h"
 #include "ent/AcDbAttribute.h"

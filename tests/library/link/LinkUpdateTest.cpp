@@ -6,7 +6,7 @@
 #include "LibraryTestEnvironment.h"
 #include "db/AcDbDictionary.h"
 #include "db/DwgStreamFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbText.h"
 #include "link/AcPropertyLink.h"
 #include "link/StyleManagerService.h"

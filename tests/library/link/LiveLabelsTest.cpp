@@ -7,7 +7,7 @@
 #include "DrawingTestSupport.h"
 #include "LibraryTestEnvironment.h"
 #include "db/AcDbSymbolTable.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbAlignedDimension.h"
 #include "ent/AcDbArc.h"
 #include "ent/AcDbAttribute.h"
@@ -19,7 +19,7 @@
 #include "ent/AcDbRasterImage.h"
 #include "ent/AcDbText.h"
 #include "db/DwgStreamFiler.h"
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 #include "modifiers/ContentModifiers.h"
 #include "readers/PropertyReaders.h"
 

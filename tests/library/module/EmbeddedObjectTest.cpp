@@ -5,7 +5,7 @@
 #include "LibraryTestEnvironment.h"
 #include "db/AcDbDxfFiler.h"
 #include "db/DwgStreamFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "modifiers/AcContentModifier.h"
 #include "readers/AcPropertyReader.h"
 #include "readers/EmbeddedObject.h"

@@ -8,7 +8,7 @@
 
 #include "LibraryTestEnvironment.h"
 #include "TestStrategies.h"
-#include "ed/AdsCodes.h"
+#include "ut/AdsCodes.h"
 #include "style/AcPropertyLinkStyle.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "LibraryTestEnvironment.h"
 #include "TestStrategies.h"
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 #include "style/AcPropertyLinkStyle.h"
 #include "style/MacroExpansion.h"
 

@@ -1,7 +1,7 @@
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 
 #include "db/AcDbDwgFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 
 ACRX_DEFINE_MEMBERS(AcDbEntity)
 

@@ -3,7 +3,7 @@
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
 #include "db/AcDbSymbolTable.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "ent/AcDbAttribute.h"
 #include "ent/AcDbMText.h"
 #include "ent/AcDbText.h"

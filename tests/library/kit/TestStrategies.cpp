@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "db/AcDbDwgFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxClass.h"
 
 VT_DEFINE_SHORT_MEMBERS(FixedReader, "AcPropertyReader")

@@ -1,4 +1,4 @@
-#include "rx/Win32.h"
+#include "ut/Win32.h"
 
 #include <dlfcn.h>
 #include <link.h>

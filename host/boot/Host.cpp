@@ -1,4 +1,4 @@
-#include "Host.h"
+#include "boot/Host.h"
 
 #include "db/HostClasses.h"
 #include "ent/EntityClasses.h"

@@ -1,20 +1,17 @@
-// Shared by the entity tests: the host is started once for the program (a gtest environment) with
-// a fatal handler that throws FatalError, and records are written to and read from byte buffers
-// through the host's stream filer.
+// Shared by the entity tests: records are written to and read from byte buffers through the
+// host's stream filer. (The host's start and the throwing fatal handler: HostTestSupport.h.)
 #pragma once
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
 
 #include "db/AcDbObject.h"
+#include "HostTestSupport.h"
 #include "db/DwgStreamFiler.h"
 
 namespace enttest {
 
-class FatalError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using FatalError = vthost::test::FatalError;
 
 using Bytes = std::vector<std::uint8_t>;
 

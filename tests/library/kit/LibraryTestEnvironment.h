@@ -6,11 +6,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "HostTestSupport.h"
+
 namespace vttest {
 
-struct FatalError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using FatalError = vthost::test::FatalError;
 
 // Installs the throwing fatal handler for the life of the object.
 class FatalErrorsThrow {

@@ -5,7 +5,7 @@
 
 #include "db/DrawingFile.h"
 #include "db/DwgStreamFiler.h"
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 
 namespace vttest {
 

@@ -1,4 +1,4 @@
-#include "ed/AcUtil.h"
+#include "ut/AcUtil.h"
 
 #include <cstdarg>
 #include <cstdio>

@@ -15,7 +15,7 @@
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
 #include "db/AcDbObjectReactor.h"
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 
 namespace vthost::test {
 

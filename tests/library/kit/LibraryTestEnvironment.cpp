@@ -1,14 +1,12 @@
 #include "LibraryTestEnvironment.h"
 
-#include "Host.h"
+#include "boot/Host.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/Fatal.h"
 
 namespace vttest {
 
 namespace {
-[[noreturn]] void throwFatal(const char* message) { throw FatalError(message); }
-
 class LibraryEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
@@ -20,7 +18,7 @@ public:
 const auto* g_environment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
 }  // namespace
 
-FatalErrorsThrow::FatalErrorsThrow() : m_previous(vthost::setFatalHandler(throwFatal)) {}
+FatalErrorsThrow::FatalErrorsThrow() : m_previous(vthost::setFatalHandler(vthost::test::throwFatal)) {}
 FatalErrorsThrow::~FatalErrorsThrow() { vthost::setFatalHandler(m_previous); }
 
 bool loadLibrary() { return acrxLoadModule("vantorell.dbx", false); }

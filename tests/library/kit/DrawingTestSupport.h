@@ -8,7 +8,7 @@
 #include <string>
 
 #include "db/AcDbDatabase.h"
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 
 class AcPropertyReader;
 class AcContentModifier;

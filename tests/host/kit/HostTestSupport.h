@@ -16,6 +16,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The fatal handler the test programs install: throws FatalError with the host's message.
+[[noreturn]] void throwFatal(const char* message);
+
 template <class T>
 AcRxObject* construct() {
     return new T();

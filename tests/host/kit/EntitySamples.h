@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ent/AcDbEntity.h"
+#include "db/AcDbEntity.h"
 
 namespace enttest {
 

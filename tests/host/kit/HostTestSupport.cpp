@@ -2,18 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "Host.h"
-#include "ed/AcUtil.h"
+#include "boot/Host.h"
+#include "ut/AcUtil.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/Fatal.h"
 
 namespace vthost::test {
 
-namespace {
+[[noreturn]] void throwFatal(const char* message) { throw FatalError(message); }
 
-[[noreturn]] void throwFatal(const char* message) {
-    throw FatalError(message);
-}
+namespace {
 
 class HostEnvironment : public ::testing::Environment {
 public:

@@ -1,0 +1,19 @@
+// vthost::TransactionAccess: how the database and its objects tell the transaction manager what
+// changed (an object about to be modified, an object added), so that an abort can undo it.
+// Host-internal.
+#pragma once
+#include <cstdint>
+
+#include "db/AcDbTransactionManager.h"
+
+namespace vthost {
+class TransactionAccess {
+public:
+    static void recordUndo(AcDbTransactionManager* manager, AcDbObject* object) {
+        if (manager) manager->recordUndo(object);
+    }
+    static void recordAdded(AcDbTransactionManager* manager, std::uint32_t handle) {
+        if (manager) manager->recordAdded(handle);
+    }
+};
+}  // namespace vthost
