@@ -9,21 +9,13 @@
 #include "db/AcDbEntity.h"
 #include "link/StyleManagerService.h"
 #include "module/AppDescription.h"
-#include "rx/Fatal.h"
+#include "module/OpenedObject.h"
 #include "style/AcPropertyLinkStyle.h"
 
 VT_DEFINE_MEMBERS(AcPropertyLink, "AcDbObject", true, 23, 13, 0,
                   vantorell::createInstance<AcPropertyLink>, "ACPROPERTYLINK",
                   vantorell::kAppDescription)
-
-namespace {
-
-// Closes an object the link opened; a close that fails means a broken database.
-void closeOrAbort(AcDbObject* object) {
-    if (object->close() != Acad::eOk) acrx_abort("Failed AcDbObject::close()");
-}
-
-}  // namespace
+VT_DEFINE_CLASS_VERSION(AcPropertyLink)
 
 AcPropertyLink::~AcPropertyLink() = default;
 
@@ -71,17 +63,12 @@ void AcPropertyLink::modified(const AcDbObject* dbObj) {
 // Every failure is normal here (a label erased or open elsewhere, a style gone): the label simply
 // keeps its text.
 void AcPropertyLink::updateLabel(const AcDbObject* source) const {
-    AcDbEntity* label = nullptr;
-    if (acdbOpenObject(label, m_linkedObject, AcDb::kForWrite) != Acad::eOk || label == nullptr)
-        return;
-    AcPropertyLinkStyle* style = nullptr;
-    if (acdbOpenObject(style, m_style, AcDb::kForRead) != Acad::eOk || style == nullptr) {
-        closeOrAbort(label);
-        return;
-    }
-    style->update(AcDbEntity::cast(source), label);
-    closeOrAbort(label);
-    closeOrAbort(style);
+    vantorell::OpenedObject<AcDbEntity> label(m_linkedObject, AcDb::kForWrite);
+    if (!label) return;
+    vantorell::OpenedObject<AcPropertyLinkStyle> style(m_style, AcDb::kForRead);
+    if (!style) return;
+    style->update(AcDbEntity::cast(source), label.get());
+    label.reset();  // the label first, then the style
 }
 
 void AcPropertyLink::queueSelfLink() const {
@@ -91,13 +78,15 @@ void AcPropertyLink::queueSelfLink() const {
     service->queueLink(objectId());
 }
 
-Acad::ErrorStatus AcPropertyLink::audit(AcDbAuditInfo* info) { return AcDbObject::audit(info); }
+Acad::ErrorStatus AcPropertyLink::audit(AcDbAuditInfo* info) {
+    return AcDbObject::audit(info);
+}
 
 Acad::ErrorStatus AcPropertyLink::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
+    Acad::ErrorStatus status = vantorell::writeVersionLevel(filer, AcDbObject::dwgOutFields(filer),
+                                                            m_versionAcPropertyLink);
     if (status != Acad::eOk) return status;
-    filer->writeInt16(m_versionAcPropertyLink);
     filer->writeHardPointerId(m_style);
     filer->writeSoftPointerId(m_linkedObject);
     return filer->filerStatus();
@@ -105,11 +94,9 @@ Acad::ErrorStatus AcPropertyLink::dwgOutFields(AcDbDwgFiler* filer) const {
 
 Acad::ErrorStatus AcPropertyLink::dwgInFields(AcDbDwgFiler* filer) {
     assertWriteEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
+    Acad::ErrorStatus status =
+        vantorell::readVersionLevel(filer, AcDbObject::dwgInFields(filer), m_versionAcPropertyLink);
     if (status != Acad::eOk) return status;
-    Adesk::Int16 version = 0;
-    filer->readInt16(&version);
-    if (version > m_versionAcPropertyLink) return Acad::eMakeMeProxy;
     AcDbHardPointerId style;
     AcDbSoftPointerId label;
     filer->readHardPointerId(&style);

@@ -5,6 +5,7 @@
 // style-manager service updates after the command (the link only queues itself there).
 #pragma once
 #include "db/AcDbObject.h"
+#include "module/ClassVersion.h"
 #include "module/RuntimeClass.h"
 
 class AcPropertyLink : public AcDbObject {
@@ -12,7 +13,7 @@ public:
     VT_DECLARE_MEMBERS(AcPropertyLink);
     VT_NO_ARRAYS
 
-    static const Adesk::Int16 m_versionAcPropertyLink = 1;
+    VT_DECLARE_CLASS_VERSION(AcPropertyLink, 1)
 
     AcPropertyLink() = default;
     ~AcPropertyLink() override;
@@ -34,8 +35,6 @@ public:
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
-    short version() const { return m_versionAcPropertyLink; }
 
 private:
     void updateLabel(const AcDbObject* source) const;

@@ -14,7 +14,8 @@ StyleManagerInterface* findStyleManager() {
     AcRxObject* service = services->at(kStyleManagerServiceName);
     if (service == nullptr) return nullptr;
     auto* classes = AcRxDictionary::cast(acrxSysRegistry()->at(ACRX_CLASS_DICTIONARY));
-    AcRxClass* serviceClass = classes ? AcRxClass::cast(classes->at(kStyleManagerServiceName)) : nullptr;
+    AcRxClass* serviceClass =
+        classes ? AcRxClass::cast(classes->at(kStyleManagerServiceName)) : nullptr;
     if (serviceClass == nullptr || service->isA() == nullptr || !service->isKindOf(serviceClass))
         return nullptr;
     return static_cast<StyleManagerInterface*>(service);

@@ -4,28 +4,25 @@
 #include "db/AcDbEntity.h"
 
 VT_DEFINE_SHORT_MEMBERS(AcContentModifier, "AcDbObject")
+VT_DEFINE_CLASS_VERSION(AcContentModifier)
 
 AcContentModifier::~AcContentModifier() = default;
 
-Acad::ErrorStatus AcContentModifier::audit(AcDbAuditInfo* info) { return AcDbObject::audit(info); }
+Acad::ErrorStatus AcContentModifier::audit(AcDbAuditInfo* info) {
+    return AcDbObject::audit(info);
+}
 
 // Record: base object; Int16 version (1).
 Acad::ErrorStatus AcContentModifier::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
-    if (status != Acad::eOk) return status;
-    filer->writeInt16(m_versionAcContentModifier);
-    return filer->filerStatus();
+    return vantorell::writeVersionLevel(filer, AcDbObject::dwgOutFields(filer),
+                                        m_versionAcContentModifier);
 }
 
 Acad::ErrorStatus AcContentModifier::dwgInFields(AcDbDwgFiler* filer) {
     assertWriteEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
-    if (status != Acad::eOk) return status;
-    Adesk::Int16 version = 0;
-    filer->readInt16(&version);
-    if (version > m_versionAcContentModifier) return Acad::eMakeMeProxy;
-    return filer->filerStatus();
+    return vantorell::readVersionLevel(filer, AcDbObject::dwgInFields(filer),
+                                       m_versionAcContentModifier);
 }
 
 Acad::ErrorStatus AcContentModifier::dxfInFields(AcDbDxfFiler*) {
@@ -38,8 +35,16 @@ Acad::ErrorStatus AcContentModifier::dxfOutFields(AcDbDxfFiler*) const {
     return Acad::eNotImplementedYet;
 }
 
-const char* AcContentModifier::displayName() const { return "Generic modifier"; }
-bool AcContentModifier::hasOptions() const { return false; }
-bool AcContentModifier::hasOptionsCorrect() const { return true; }
-AcRxClass* AcContentModifier::supportedEntityKind() const { return AcDbEntity::desc(); }
+const char* AcContentModifier::displayName() const {
+    return "Generic modifier";
+}
+bool AcContentModifier::hasOptions() const {
+    return false;
+}
+bool AcContentModifier::hasOptionsCorrect() const {
+    return true;
+}
+AcRxClass* AcContentModifier::supportedEntityKind() const {
+    return AcDbEntity::desc();
+}
 void AcContentModifier::updateContent(AcDbEntity*, const char*) {}

@@ -3,6 +3,7 @@
 // The generic modifier accepts every entity as label and changes nothing.
 #pragma once
 #include "db/AcDbObject.h"
+#include "module/ClassVersion.h"
 #include "module/RuntimeClass.h"
 
 class AcDbEntity;
@@ -12,7 +13,7 @@ public:
     VT_DECLARE_MEMBERS(AcContentModifier);
     VT_NO_ARRAYS
 
-    static const Adesk::Int16 m_versionAcContentModifier = 1;
+    VT_DECLARE_CLASS_VERSION(AcContentModifier, 1)
 
     AcContentModifier() = default;
     ~AcContentModifier() override;
@@ -35,6 +36,4 @@ public:
     virtual AcRxClass* supportedEntityKind() const;
     // Writes text (never null) into label, which is open for write. Failures are silent.
     virtual void updateContent(AcDbEntity* label, const char* text);
-
-    short version() const { return m_versionAcContentModifier; }
 };

@@ -14,7 +14,7 @@
 #include "ent/AcDbMText.h"
 #include "ent/AcDbObjectIterator.h"
 #include "ent/AcDbText.h"
-#include "rx/Fatal.h"
+#include "module/OpenedObject.h"
 
 VT_DEFINE_CONCRETE(AcTextModifier, AcContentModifier)
 VT_DEFINE_CONCRETE(AcMTextModifier, AcContentModifier)
@@ -25,30 +25,24 @@ VT_DEFINE_CONCRETE(AcColorModifier, AcContentModifier)
 // The block modifier files a field of its own, so it defines its filing itself.
 VT_DEFINE_SHORT_MEMBERS(AcBlockModifier, "AcContentModifier")
 
-namespace {
-
-void closeOrAbort(AcDbObject* object) {
-    if (object->close() != Acad::eOk) acrx_abort("Failed AcDbObject::close()");
+AcRxClass* AcTextModifier::supportedEntityKind() const {
+    return AcDbText::desc();
 }
-
-// Opens id for write as a T; an object of another class is closed again and counts as failure.
-template <class T>
-T* openForWrite(AcDbObjectId id) {
-    AcDbObject* object = nullptr;
-    if (acdbOpenAcDbObject(object, id, AcDb::kForWrite) != Acad::eOk) return nullptr;
-    if (T* typed = T::cast(object)) return typed;
-    closeOrAbort(object);
-    return nullptr;
+AcRxClass* AcMTextModifier::supportedEntityKind() const {
+    return AcDbMText::desc();
 }
-
-}  // namespace
-
-AcRxClass* AcTextModifier::supportedEntityKind() const { return AcDbText::desc(); }
-AcRxClass* AcMTextModifier::supportedEntityKind() const { return AcDbMText::desc(); }
-AcRxClass* AcDimensionModifier::supportedEntityKind() const { return AcDbDimension::desc(); }
-AcRxClass* AcLeaderModifier::supportedEntityKind() const { return AcDbLeader::desc(); }
-AcRxClass* AcColorModifier::supportedEntityKind() const { return AcDbEntity::desc(); }
-AcRxClass* AcBlockModifier::supportedEntityKind() const { return AcDbBlockReference::desc(); }
+AcRxClass* AcDimensionModifier::supportedEntityKind() const {
+    return AcDbDimension::desc();
+}
+AcRxClass* AcLeaderModifier::supportedEntityKind() const {
+    return AcDbLeader::desc();
+}
+AcRxClass* AcColorModifier::supportedEntityKind() const {
+    return AcDbEntity::desc();
+}
+AcRxClass* AcBlockModifier::supportedEntityKind() const {
+    return AcDbBlockReference::desc();
+}
 
 void AcTextModifier::updateContent(AcDbEntity* label, const char* text) {
     auto* target = AcDbText::cast(label);
@@ -69,11 +63,8 @@ void AcDimensionModifier::updateContent(AcDbEntity* label, const char* text) {
 void AcLeaderModifier::updateContent(AcDbEntity* label, const char* text) {
     auto* leader = AcDbLeader::cast(label);
     if (leader == nullptr) return;
-    AcDbObject* annotation = nullptr;
-    if (acdbOpenAcDbObject(annotation, leader->annotationObjId(), AcDb::kForWrite) != Acad::eOk)
-        return;
-    if (auto* mtext = AcDbMText::cast(annotation)) mtext->setContents(text);
-    closeOrAbort(annotation);
+    vantorell::OpenedObject<AcDbMText> annotation(leader->annotationObjId(), AcDb::kForWrite);
+    if (annotation) annotation->setContents(text);
 }
 
 namespace vantorell {
@@ -114,13 +105,12 @@ void AcBlockModifier::updateContent(AcDbEntity* label, const char* text) {
     std::unique_ptr<AcDbObjectIterator> it(reference->attributeIterator());
     if (!it) return;
     for (it->start(false); !it->done(); it->step(false, true)) {
-        auto* attribute = openForWrite<AcDbAttribute>(it->objectId());
-        if (attribute == nullptr) continue;
+        vantorell::OpenedObject<AcDbAttribute> attribute(it->objectId(), AcDb::kForWrite);
+        if (!attribute) continue;
         char* tag = attribute->tag();
         if (tag != nullptr && strcasecmp(m_attribName.c_str(), tag) == 0)
             attribute->setTextString(text);
         acutDelString(tag);
-        closeOrAbort(attribute);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "modifiers/AcContentModifier.h"
-#include "readers/ConcreteFiling.h"
+#include "module/ConcreteFiling.h"
 
 class AcTextModifier : public AcContentModifier {
 public:

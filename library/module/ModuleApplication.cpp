@@ -21,13 +21,17 @@ void setLocales() {
 }
 }  // namespace
 
-ModuleApplication::ModuleApplication() { g_application = this; }
+ModuleApplication::ModuleApplication() {
+    g_application = this;
+}
 
 ModuleApplication::~ModuleApplication() {
     if (g_application == this) g_application = nullptr;
 }
 
-ModuleApplication* ModuleApplication::current() { return g_application; }
+ModuleApplication* ModuleApplication::current() {
+    return g_application;
+}
 
 // A path that does not fit the buffer counts as unknown rather than being cut short.
 bool ModuleApplication::readModulePath(char* path) {
@@ -54,22 +58,54 @@ const char* ModuleApplication::moduleFolder() {
     return s_folder;
 }
 
-void* ModuleApplication::appId() { return m_appId; }
-AcRx::AppRetCode ModuleApplication::initApplication() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::unloadApplication() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onLoadDwg() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onUnloadDwg() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onSave() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onEnd() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onQuit() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onCfg() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onInvkSubr() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onDependency() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onNoDependency() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onOleUnloadApp() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onPreQuit() { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onInitDialog(void*) { return AcRx::kRetOK; }
-AcRx::AppRetCode ModuleApplication::onEndDialog(void*) { return AcRx::kRetOK; }
+void* ModuleApplication::appId() {
+    return m_appId;
+}
+AcRx::AppRetCode ModuleApplication::initApplication() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::unloadApplication() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onLoadDwg() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onUnloadDwg() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onSave() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onEnd() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onQuit() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onCfg() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onInvkSubr() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onDependency() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onNoDependency() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onOleUnloadApp() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onPreQuit() {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onInitDialog(void*) {
+    return AcRx::kRetOK;
+}
+AcRx::AppRetCode ModuleApplication::onEndDialog(void*) {
+    return AcRx::kRetOK;
+}
 void ModuleApplication::registerClasses() {}
 void ModuleApplication::unregisterClasses() {}
 void ModuleApplication::registerCommands() {}
@@ -101,21 +137,37 @@ AcRx::AppRetCode ModuleApplication::unload() {
 AcRx::AppRetCode ModuleApplication::dispatch(AcRx::AppMsgCode msg, void* appId) {
     m_appId = appId;
     switch (msg) {
-        case AcRx::kInitAppMsg: return initialise();
-        case AcRx::kUnloadAppMsg: return unload();
-        case AcRx::kLoadDwgMsg: return onLoadDwg();
-        case AcRx::kUnloadDwgMsg: return onUnloadDwg();
-        case AcRx::kInvkSubrMsg: return onInvkSubr();
-        case AcRx::kCfgMsg: return onCfg();
-        case AcRx::kEndMsg: return onEnd();
-        case AcRx::kQuitMsg: return onQuit();
-        case AcRx::kSaveMsg: return onSave();
-        case AcRx::kDependencyMsg: return onDependency();
-        case AcRx::kNoDependencyMsg: return onNoDependency();
-        case AcRx::kOleUnloadAppMsg: return onOleUnloadApp();
-        case AcRx::kPreQuitMsg: return onPreQuit();
-        case AcRx::kInitDialogMsg: return onInitDialog(appId);
-        case AcRx::kEndDialogMsg: return onEndDialog(appId);
-        default: return AcRx::kRetOK;
+        case AcRx::kInitAppMsg:
+            return initialise();
+        case AcRx::kUnloadAppMsg:
+            return unload();
+        case AcRx::kLoadDwgMsg:
+            return onLoadDwg();
+        case AcRx::kUnloadDwgMsg:
+            return onUnloadDwg();
+        case AcRx::kInvkSubrMsg:
+            return onInvkSubr();
+        case AcRx::kCfgMsg:
+            return onCfg();
+        case AcRx::kEndMsg:
+            return onEnd();
+        case AcRx::kQuitMsg:
+            return onQuit();
+        case AcRx::kSaveMsg:
+            return onSave();
+        case AcRx::kDependencyMsg:
+            return onDependency();
+        case AcRx::kNoDependencyMsg:
+            return onNoDependency();
+        case AcRx::kOleUnloadAppMsg:
+            return onOleUnloadApp();
+        case AcRx::kPreQuitMsg:
+            return onPreQuit();
+        case AcRx::kInitDialogMsg:
+            return onInitDialog(appId);
+        case AcRx::kEndDialogMsg:
+            return onEndDialog(appId);
+        default:
+            return AcRx::kRetOK;
     }
 }

@@ -25,8 +25,8 @@ void registerClass(AcRxClass*& gpDesc, const ClassDescription& d) {
     }
     gpDesc = d.longForm ? newAcRxClass(d.name, d.parentName, d.dwgVersion, d.maintenanceVersion,
                                        d.proxyFlags, d.constructor, d.dxfName, d.appName)
-                        : newAcRxClass(d.name, d.parentName, d.proxyFlags, d.constructor,
-                                       nullptr, nullptr);
+                        : newAcRxClass(d.name, d.parentName, d.proxyFlags, d.constructor, nullptr,
+                                       nullptr);
 }
 
 }  // namespace vantorell

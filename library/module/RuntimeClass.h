@@ -32,33 +32,41 @@ AcRxObject* createInstance() {
 
 }  // namespace vantorell
 
-#define VT_DECLARE_MEMBERS(CLASS)                  \
-    static AcRxClass* gpDesc;                      \
-    static AcRxClass* desc();                      \
-    static CLASS* cast(const AcRxObject* inPtr);   \
-    static void rxInit();                          \
+#define VT_DECLARE_MEMBERS(CLASS)                \
+    static AcRxClass* gpDesc;                    \
+    static AcRxClass* desc();                    \
+    static CLASS* cast(const AcRxObject* inPtr); \
+    static void rxInit();                        \
     AcRxClass* isA() const override
 
 // Classes derived directly from AcDbObject cannot be allocated as arrays.
-#define VT_NO_ARRAYS                                                           \
-private:                                                                       \
-    static void* operator new[](std::size_t) noexcept { return nullptr; }     \
-    static void operator delete[](void*) noexcept {}                           \
+#define VT_NO_ARRAYS                                    \
+private:                                                \
+    static void* operator new[](std::size_t) noexcept { \
+        return nullptr;                                 \
+    }                                                   \
+    static void operator delete[](void*) noexcept {}    \
+                                                        \
 public:
 
-#define VT_DEFINE_MEMBERS(CLASS, ...)                                               \
-    AcRxClass* CLASS::gpDesc = nullptr;                                             \
-    AcRxClass* CLASS::desc() { return vantorell::findClass(gpDesc, #CLASS); }       \
-    AcRxClass* CLASS::isA() const { return CLASS::desc(); }                         \
-    CLASS* CLASS::cast(const AcRxObject* inPtr) {                                   \
-        return (inPtr != nullptr && inPtr->isKindOf(CLASS::desc()))                 \
-                   ? static_cast<CLASS*>(const_cast<AcRxObject*>(inPtr))            \
-                   : nullptr;                                                       \
-    }                                                                               \
-    void CLASS::rxInit() {                                                          \
+#define VT_DEFINE_MEMBERS(CLASS, ...)                                                       \
+    AcRxClass* CLASS::gpDesc = nullptr;                                                     \
+    AcRxClass* CLASS::desc() {                                                              \
+        return vantorell::findClass(gpDesc, #CLASS);                                        \
+    }                                                                                       \
+    AcRxClass* CLASS::isA() const {                                                         \
+        return CLASS::desc();                                                               \
+    }                                                                                       \
+    CLASS* CLASS::cast(const AcRxObject* inPtr) {                                           \
+        return (inPtr != nullptr && inPtr->isKindOf(CLASS::desc()))                         \
+                   ? static_cast<CLASS*>(const_cast<AcRxObject*>(inPtr))                    \
+                   : nullptr;                                                               \
+    }                                                                                       \
+    void CLASS::rxInit() {                                                                  \
         vantorell::registerClass(gpDesc, vantorell::ClassDescription{#CLASS, __VA_ARGS__}); \
     }
 
 // Short form: class name, parent name, proxy flags 1, creation function, no DXF or app name.
-#define VT_DEFINE_SHORT_MEMBERS(CLASS, PARENT) \
-    VT_DEFINE_MEMBERS(CLASS, PARENT, false, 0, 0, 1, vantorell::createInstance<CLASS>, nullptr, nullptr)
+#define VT_DEFINE_SHORT_MEMBERS(CLASS, PARENT)                                                  \
+    VT_DEFINE_MEMBERS(CLASS, PARENT, false, 0, 0, 1, vantorell::createInstance<CLASS>, nullptr, \
+                      nullptr)

@@ -3,28 +3,25 @@
 #include "db/AcDbDwgFiler.h"
 
 VT_DEFINE_SHORT_MEMBERS(AcPropertyReader, "AcDbObject")
+VT_DEFINE_CLASS_VERSION(AcPropertyReader)
 
 AcPropertyReader::~AcPropertyReader() = default;
 
-Acad::ErrorStatus AcPropertyReader::audit(AcDbAuditInfo* info) { return AcDbObject::audit(info); }
+Acad::ErrorStatus AcPropertyReader::audit(AcDbAuditInfo* info) {
+    return AcDbObject::audit(info);
+}
 
 // Record: base object; Int16 version (1).
 Acad::ErrorStatus AcPropertyReader::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
-    if (status != Acad::eOk) return status;
-    filer->writeInt16(m_versionAcPropertyReader);
-    return filer->filerStatus();
+    return vantorell::writeVersionLevel(filer, AcDbObject::dwgOutFields(filer),
+                                        m_versionAcPropertyReader);
 }
 
 Acad::ErrorStatus AcPropertyReader::dwgInFields(AcDbDwgFiler* filer) {
     assertWriteEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
-    if (status != Acad::eOk) return status;
-    Adesk::Int16 version = 0;
-    filer->readInt16(&version);
-    if (version > m_versionAcPropertyReader) return Acad::eMakeMeProxy;
-    return filer->filerStatus();
+    return vantorell::readVersionLevel(filer, AcDbObject::dwgInFields(filer),
+                                       m_versionAcPropertyReader);
 }
 
 Acad::ErrorStatus AcPropertyReader::dxfInFields(AcDbDxfFiler*) {
@@ -37,6 +34,10 @@ Acad::ErrorStatus AcPropertyReader::dxfOutFields(AcDbDxfFiler*) const {
     return Acad::eNotImplementedYet;
 }
 
-const char* AcPropertyReader::displayName() const { return "Generic reader"; }
+const char* AcPropertyReader::displayName() const {
+    return "Generic reader";
+}
 
-char* AcPropertyReader::readProperty(const AcDbEntity*) { return nullptr; }
+char* AcPropertyReader::readProperty(const AcDbEntity*) {
+    return nullptr;
+}

@@ -4,6 +4,7 @@
 // with the global operator delete[]; null means no value. The generic reader reads nothing.
 #pragma once
 #include "db/AcDbObject.h"
+#include "module/ClassVersion.h"
 #include "module/RuntimeClass.h"
 
 class AcDbEntity;
@@ -13,7 +14,7 @@ public:
     VT_DECLARE_MEMBERS(AcPropertyReader);
     VT_NO_ARRAYS
 
-    static const Adesk::Int16 m_versionAcPropertyReader = 1;
+    VT_DECLARE_CLASS_VERSION(AcPropertyReader, 1)
 
     AcPropertyReader() = default;
     ~AcPropertyReader() override;
@@ -30,6 +31,4 @@ public:
     virtual const char* displayName() const;
     // The property of entity (open for at least read; not changed), or null.
     virtual char* readProperty(const AcDbEntity* entity);
-
-    short version() const { return m_versionAcPropertyReader; }
 };

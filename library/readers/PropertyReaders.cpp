@@ -32,7 +32,8 @@ std::optional<AcGePoint3d> referencePoint(const AcDbEntity* entity) {
     if (auto* text = AcDbText::cast(entity)) {
         if (text->verticalMode() != AcDb::kTextBase) return text->alignmentPoint();
         AcDb::TextHorzMode mode = text->horizontalMode();
-        bool atPosition = mode == AcDb::kTextLeft || mode == AcDb::kTextAlign || mode == AcDb::kTextFit;
+        bool atPosition =
+            mode == AcDb::kTextLeft || mode == AcDb::kTextAlign || mode == AcDb::kTextFit;
         return atPosition ? text->position() : text->alignmentPoint();
     }
     if (auto* mtext = AcDbMText::cast(entity)) return mtext->location();

@@ -3,7 +3,7 @@
 // has no such property (or is null); the area reader gives zero for an entity that has no area.
 #pragma once
 #include "readers/AcPropertyReader.h"
-#include "readers/ConcreteFiling.h"
+#include "module/ConcreteFiling.h"
 
 class AcAreaReader : public AcPropertyReader {
 public:

@@ -12,16 +12,19 @@
 #include "modifiers/AcContentModifier.h"
 #include "module/AppDescription.h"
 #include "readers/AcPropertyReader.h"
-#include "readers/EmbeddedObject.h"
+#include "module/EmbeddedObject.h"
 #include "style/MacroExpansion.h"
 
 VT_DEFINE_MEMBERS(AcPropertyLinkStyle, "AcDbObject", true, 23, 13, 0,
                   vantorell::createInstance<AcPropertyLinkStyle>, "ACPROPERTYLINKSTYLE",
                   vantorell::kAppDescription)
+VT_DEFINE_CLASS_VERSION(AcPropertyLinkStyle)
 
 namespace {
 
-std::string orEmpty(const char* text) { return text ? std::string(text) : std::string(); }
+std::string orEmpty(const char* text) {
+    return text ? std::string(text) : std::string();
+}
 
 // Reads a string that the filer allocates into target; target keeps its value on failure.
 void readText(AcDbDwgFiler* filer, std::string& target) {
@@ -119,13 +122,15 @@ Acad::ErrorStatus AcPropertyLinkStyle::copyFrom(const AcRxObject* other) {
     return AcDbObject::copyFrom(other);
 }
 
-Acad::ErrorStatus AcPropertyLinkStyle::audit(AcDbAuditInfo* info) { return AcDbObject::audit(info); }
+Acad::ErrorStatus AcPropertyLinkStyle::audit(AcDbAuditInfo* info) {
+    return AcDbObject::audit(info);
+}
 
 Acad::ErrorStatus AcPropertyLinkStyle::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
+    Acad::ErrorStatus status = vantorell::writeVersionLevel(filer, AcDbObject::dwgOutFields(filer),
+                                                            m_versionAcPropertyLinkStyle);
     if (status != Acad::eOk) return status;
-    filer->writeInt16(m_versionAcPropertyLinkStyle);
     vantorell::writeObject(filer, m_modifier);
     vantorell::writeObject(filer, m_reader);
     filer->writeString(m_description.c_str());
@@ -135,11 +140,10 @@ Acad::ErrorStatus AcPropertyLinkStyle::dwgOutFields(AcDbDwgFiler* filer) const {
 
 Acad::ErrorStatus AcPropertyLinkStyle::dwgInFields(AcDbDwgFiler* filer) {
     assertWriteEnabled();
-    Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
-    if (status != Acad::eOk) return status;
     Adesk::Int16 version = 0;
-    filer->readInt16(&version);
-    if (version > m_versionAcPropertyLinkStyle) return Acad::eMakeMeProxy;
+    Acad::ErrorStatus status = vantorell::readVersionLevel(filer, AcDbObject::dwgInFields(filer),
+                                                           m_versionAcPropertyLinkStyle, &version);
+    if (status != Acad::eOk) return status;
     AcDbObject* object = nullptr;
     delete m_modifier;
     m_modifier = nullptr;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "db/AcDbObject.h"
+#include "module/ClassVersion.h"
 #include "module/RuntimeClass.h"
 
 class AcDbEntity;
@@ -19,7 +20,7 @@ public:
     VT_DECLARE_MEMBERS(AcPropertyLinkStyle);
     VT_NO_ARRAYS
 
-    static const Adesk::Int16 m_versionAcPropertyLinkStyle = 2;
+    VT_DECLARE_CLASS_VERSION(AcPropertyLinkStyle, 2)
 
     AcPropertyLinkStyle();
     ~AcPropertyLinkStyle() override;
@@ -45,8 +46,6 @@ public:
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
     Acad::ErrorStatus dxfInFields(AcDbDxfFiler* filer) override;
     Acad::ErrorStatus dxfOutFields(AcDbDxfFiler* filer) const override;
-
-    short version() const { return m_versionAcPropertyLinkStyle; }
 
 private:
     AcPropertyReader* m_reader = nullptr;

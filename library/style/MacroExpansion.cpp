@@ -1,5 +1,7 @@
 #include "style/MacroExpansion.h"
 
+#include <cstdio>
+
 #include "ut/AdsCodes.h"
 #include "ut/Win32.h"
 
@@ -16,7 +18,8 @@ GetInputFunction g_getInput = nullptr;
 
 bool findHostFunctions() {
     HMODULE host = GetModuleHandleA(nullptr);
-    if (g_getInput == nullptr) g_getInput = vthost::procAddress<GetInputFunction>(host, "acedGetInput");
+    if (g_getInput == nullptr)
+        g_getInput = vthost::procAddress<GetInputFunction>(host, "acedGetInput");
     if (g_menuCmd == nullptr) g_menuCmd = vthost::procAddress<MenuCmdFunction>(host, "acedMenuCmd");
     return g_getInput != nullptr && g_menuCmd != nullptr;
 }
@@ -26,7 +29,9 @@ bool findHostFunctions() {
 std::string evaluate(const std::string& expression, const char* rawValue) {
     std::string menuText = "M=" + expression;
     if (g_menuCmd(menuText.c_str()) != RTKWORD) return rawValue;
-    char result[132] = "";
+    // A host that answers RTKWORD but then delivers nothing leaves this text in the label.
+    char result[132];
+    std::snprintf(result, sizeof result, "%s", kUnknownValue);
     g_getInput(result);
     result[sizeof result - 1] = '\0';
     return result;

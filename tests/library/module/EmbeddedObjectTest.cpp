@@ -8,7 +8,7 @@
 #include "ut/AcUtil.h"
 #include "modifiers/AcContentModifier.h"
 #include "readers/AcPropertyReader.h"
-#include "readers/EmbeddedObject.h"
+#include "module/EmbeddedObject.h"
 
 namespace {
 

@@ -2,12 +2,13 @@
 // re-registration, the other messages, and the runtime-class pattern.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "LibraryTestEnvironment.h"
 #include "modifiers/AcContentModifier.h"
 #include "module/AppDescription.h"
-#include "module/LibraryClasses.h"
+#include "LibraryClasses.h"
 #include "link/AcPropertyLink.h"
 #include "style/AcPropertyLinkStyle.h"
 #include "readers/PropertyReaders.h"
@@ -140,6 +141,25 @@ TEST(RuntimeClassPattern, CastFollowsTheHierarchy) {
     AcPropertyLinkStyle style;
     EXPECT_EQ(AcPropertyLink::cast(&style), nullptr);
     EXPECT_EQ(AcPropertyLink::cast(nullptr), nullptr);
+}
+
+// A program linked with the library reads the exported class variables directly. The fault: with
+// every reference inside the library bound to itself, the program's copy of gpDesc (a copy
+// relocation) stayed null after the library had registered the class.
+TEST(ExportedClassData, ALinkedProgramSeesTheRegisteredClassInGpDesc) {
+    EXPECT_EQ(AcPropertyLink::gpDesc, acrxFindClass("AcPropertyLink"));
+    EXPECT_EQ(AcAreaReader::gpDesc, acrxFindClass("AcAreaReader"));
+    EXPECT_NE(AcPropertyLinkStyle::gpDesc, nullptr);
+}
+
+// The fault: the version constants had no definition, so a use that needs their address (a
+// reference parameter) failed to link.
+TEST(ExportedClassData, VersionConstantsCanBeBoundToReferences) {
+    const Adesk::Int16 zero = 0;
+    EXPECT_EQ(std::max(zero, AcPropertyLink::m_versionAcPropertyLink), 1);
+    EXPECT_EQ(std::max(zero, AcPropertyLinkStyle::m_versionAcPropertyLinkStyle), 2);
+    EXPECT_EQ(std::max(zero, AcAreaReader::m_versionAcAreaReader), 1);
+    EXPECT_EQ(std::max(zero, AcContentModifier::m_versionAcContentModifier), 1);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ namespace {
 std::vector<std::string> g_menuTexts;
 int g_menuResult = RTKWORD;
 std::string g_answer = "answer";
+bool g_deliverNothing = false;
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) int acedMenuCmd(const char* str) {
@@ -23,6 +24,7 @@ extern "C" __attribute__((visibility("default"))) int acedMenuCmd(const char* st
 }
 
 extern "C" __attribute__((visibility("default"))) int acedGetInput(char* str) {
+    if (g_deliverNothing) return RTERROR;
     std::strncpy(str, g_answer.c_str(), 131);
     str[131] = '\0';
     return RTNORM;
@@ -36,6 +38,7 @@ protected:
         vttest::registerTestStrategies();
         g_menuTexts.clear();
         g_menuResult = RTKWORD;
+        g_deliverNothing = false;
         reader = new FixedReader(std::string("abc"));
         modifier = new RecordingModifier();
         style.setPropertyReader(reader);
@@ -68,6 +71,13 @@ TEST_F(MacroProtocol, AnyAnswerButKeywordGivesTheRawValue) {
     EXPECT_EQ(update("$(upper,%PROPERTY)"), "abc");
     g_menuResult = RTERROR;
     EXPECT_EQ(update("$(upper,%PROPERTY)"), "abc");
+}
+
+// The fault: the result buffer started empty, so a host that answered the keyword but delivered
+// nothing emptied the label.
+TEST_F(MacroProtocol, AHostThatAnswersTheKeywordButDeliversNothingLeavesTheUnknownText) {
+    g_deliverNothing = true;
+    EXPECT_EQ(update("$(upper,%PROPERTY)"), "UNKNOWN PROPERTY VALUE");
 }
 
 TEST_F(MacroProtocol, WithoutAValueTheHostIsNotAsked) {

@@ -6,7 +6,7 @@
 #include "db/AcDbDxfFiler.h"
 #include "db/DwgStreamFiler.h"
 #include "modifiers/ContentModifiers.h"
-#include "readers/EmbeddedObject.h"
+#include "module/EmbeddedObject.h"
 #include "readers/PropertyReaders.h"
 #include "style/AcPropertyLinkStyle.h"
 

@@ -1,4 +1,4 @@
-#include "readers/EmbeddedObject.h"
+#include "module/EmbeddedObject.h"
 
 #include "db/AcDbDwgFiler.h"
 #include "ut/AcUtil.h"

@@ -1,6 +1,6 @@
 // The object library's module entry: its application object registers the library's runtime
 // classes when the host initialises the module and deletes them when it unloads it.
-#include "module/LibraryClasses.h"
+#include "LibraryClasses.h"
 #include "module/ModuleApplication.h"
 
 namespace {
@@ -18,11 +18,13 @@ VantorellApp g_app;
 extern "C" {
 
 __attribute__((visibility("default"))) AcRx::AppRetCode acrxEntryPoint(AcRx::AppMsgCode msg,
-                                                                        void* appId) {
+                                                                       void* appId) {
     return ModuleApplication::current()->dispatch(msg, appId);
 }
 
-__attribute__((visibility("default"))) int acrxGetApiVersion() { return 15; }
+__attribute__((visibility("default"))) int acrxGetApiVersion() {
+    return 15;
+}
 
 // Process attach hands the module's instance to the application object.
 __attribute__((visibility("default"))) BOOL DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
