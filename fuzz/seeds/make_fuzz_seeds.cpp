@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "SampleLinks.h"
 #include "boot/Host.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
@@ -59,13 +60,7 @@ Bytes saved(AcDbDatabase& db) {
 }
 
 AcDbObjectId add(AcDbDatabase& db, AcDbEntity* entity) {
-    AcDbBlockTableRecord* space = nullptr;
-    acdbOpenObject(space, db.modelSpaceId(), AcDb::kForWrite);
-    AcDbObjectId id;
-    space->appendAcDbEntity(id, entity);
-    entity->close();
-    space->close();
-    return id;
+    return vtsample::addToModelSpace(db, entity);
 }
 
 AcDbObjectId putIn(AcDbObjectId dictionaryId, const char* key, AcDbObject* object) {
@@ -80,34 +75,11 @@ AcDbObjectId putIn(AcDbObjectId dictionaryId, const char* key, AcDbObject* objec
 
 AcDbObjectId addStyle(AcDbDatabase& db, const char* name, AcPropertyReader* reader,
                       AcContentModifier* modifier, const char* macro = "") {
-    AcDbDictionary* named = nullptr;
-    db.getNamedObjectsDictionary(named, AcDb::kForRead);
-    AcDbObjectId styles;
-    bool have = named->getAt("ORVN_Vantorell_Styles", styles) == Acad::eOk;
-    named->close();
-    if (!have)
-        styles =
-            putIn(db.namedObjectsDictionaryId(), "ORVN_Vantorell_Styles", new AcDbDictionary());
-    auto* style = new AcPropertyLinkStyle();
-    style->setPropertyReader(reader);
-    style->setContentModifier(modifier);
-    style->setPostProcessingMacro(macro);
-    style->setDescription(name);
-    return putIn(styles, name, style);
+    return vtsample::addStyle(db, name, reader, modifier, macro, name);
 }
 
 AcDbObjectId link(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
-    AcDbEntity* entity = nullptr;
-    acdbOpenObject(entity, source, AcDb::kForWrite);
-    if (entity->extensionDictionary().isNull()) entity->createExtensionDictionary();
-    AcDbObjectId extension = entity->extensionDictionary();
-    auto* link = new AcPropertyLink();
-    link->setLinkedObj(label);
-    link->setStyle(style);
-    AcDbObjectId linkId = putIn(extension, "*U", link);
-    entity->addPersistentReactor(linkId);
-    entity->close();
-    return linkId;
+    return vtsample::storeLink(source, label, style);
 }
 
 AcDbText* text(const char* value) {

@@ -1,5 +1,7 @@
 #include "DrawingTestSupport.h"
 
+#include "SampleLinks.h"
+
 #include "db/AcDbDictionary.h"
 #include "db/AcDbHostApplicationServices.h"
 #include "db/AcDbSymbolTable.h"
@@ -23,56 +25,22 @@ void DrawingTest::TearDown() {
 }
 
 AcDbObjectId DrawingTest::add(AcDbEntity* entity) {
-    AcDbBlockTableRecord* space = nullptr;
-    EXPECT_EQ(acdbOpenObject(space, db->modelSpaceId(), AcDb::kForWrite), Acad::eOk);
-    AcDbObjectId id;
-    EXPECT_EQ(space->appendAcDbEntity(id, entity), Acad::eOk);
-    entity->close();
-    space->close();
+    AcDbObjectId id = vtsample::addToModelSpace(*db, entity);
+    EXPECT_FALSE(id.isNull());
     return id;
 }
 
 AcDbObjectId DrawingTest::addStyle(const char* name, AcPropertyReader* reader,
                                    AcContentModifier* modifier, const char* macro) {
-    AcDbDictionary* named = nullptr;
-    EXPECT_EQ(db->getNamedObjectsDictionary(named, AcDb::kForWrite), Acad::eOk);
-    AcDbObjectId stylesId;
-    if (named->getAt("ORVN_Vantorell_Styles", stylesId) != Acad::eOk) {
-        auto* styles = new AcDbDictionary();
-        named->setAt("ORVN_Vantorell_Styles", styles, stylesId);
-        styles->close();
-    }
-    named->close();
-    AcDbDictionary* styles = nullptr;
-    EXPECT_EQ(acdbOpenObject(styles, stylesId, AcDb::kForWrite), Acad::eOk);
-    auto* style = new AcPropertyLinkStyle();
-    style->setPropertyReader(reader);
-    style->setContentModifier(modifier);
-    style->setPostProcessingMacro(macro);
-    AcDbObjectId id;
-    EXPECT_EQ(styles->setAt(name, style, id), Acad::eOk);
-    style->close();
-    styles->close();
+    AcDbObjectId id = vtsample::addStyle(*db, name, reader, modifier, macro);
+    EXPECT_FALSE(id.isNull());
     return id;
 }
 
 AcDbObjectId DrawingTest::link(AcDbObjectId source, AcDbObjectId label, AcDbObjectId style) {
-    auto* link = new AcPropertyLink();
-    link->setLinkedObj(label);
-    link->setStyle(style);
-    AcDbEntity* entity = nullptr;
-    EXPECT_EQ(acdbOpenObject(entity, source, AcDb::kForWrite), Acad::eOk);
-    if (entity->extensionDictionary().isNull()) entity->createExtensionDictionary();
-    AcDbDictionary* extension = nullptr;
-    EXPECT_EQ(acdbOpenObject(extension, entity->extensionDictionary(), AcDb::kForWrite), Acad::eOk);
-    AcDbObjectId linkId;
-    EXPECT_EQ(extension->setAt("*U", link, linkId), Acad::eOk);
-    entity->addPersistentReactor(linkId);
-    entity->recordGraphicsModified(true);
-    link->close();
-    extension->close();
-    entity->close();
-    return linkId;
+    AcDbObjectId id = vtsample::storeLink(source, label, style);
+    EXPECT_FALSE(id.isNull());
+    return id;
 }
 
 std::string DrawingTest::textOf(AcDbObjectId id) {
