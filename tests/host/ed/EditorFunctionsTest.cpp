@@ -15,6 +15,7 @@
 #include "ed/SystemVariables.h"
 #include "ed/UnitSettings.h"
 #include "ut/Win32.h"
+#include "boot/Switches.h"
 
 namespace {
 
@@ -27,7 +28,6 @@ protected:
     }
     void TearDown() override {
         acdbHostApplicationServices()->setWorkingDatabase(nullptr);
-        vthost::setJulianClock(nullptr);
     }
     std::string evaluate(const std::string& expression) {
         EXPECT_EQ(acedMenuCmd(("M=" + expression).c_str()), RTKWORD);
@@ -112,7 +112,7 @@ TEST_F(EditorFunctions, EachDrawingKeepsItsOwnUnits) {
 }
 
 TEST_F(EditorFunctions, TheClockFeedsDateAndEdtime) {
-    vthost::setJulianClock([] { return 2451062.2036748; });  // 5 September 1998, 4:53:17
+    vthost::ScopedClock clock([] { return 2451062.2036748; });  // 5 September 1998, 4:53:17
     EXPECT_EQ(evaluate("$(edtime,0,YYYY-MO-DD HH:MM)"), "1998-09-05 04:53");
     EXPECT_EQ(evaluate("$(edtime,$(getvar,date),DDDD)"), "Saturday");
 }

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "boot/Host.h"
+#include "boot/Switches.h"
 #include "ut/AcUtil.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/Fatal.h"
@@ -17,12 +20,15 @@ class HostEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         startHost();
-        setFatalHandler(throwFatal);
+        m_fatalErrorsThrow = std::make_unique<ScopedFatalHandler>(throwFatal);
     }
     void TearDown() override {
-        setFatalHandler(nullptr);
+        m_fatalErrorsThrow.reset();
         stopHost();
     }
+
+private:
+    std::unique_ptr<ScopedFatalHandler> m_fatalErrorsThrow;
 };
 
 [[maybe_unused]] ::testing::Environment* const g_environment =

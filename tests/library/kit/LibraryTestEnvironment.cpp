@@ -18,8 +18,6 @@ public:
 const auto* g_environment = ::testing::AddGlobalTestEnvironment(new LibraryEnvironment);
 }  // namespace
 
-FatalErrorsThrow::FatalErrorsThrow() : m_previous(vthost::setFatalHandler(vthost::test::throwFatal)) {}
-FatalErrorsThrow::~FatalErrorsThrow() { vthost::setFatalHandler(m_previous); }
 
 bool loadLibrary() { return acrxLoadModule("vantorell.dbx", false); }
 bool unloadLibrary() { return acrxUnloadModule("vantorell.dbx"); }

@@ -7,19 +7,16 @@
 #include <string>
 
 #include "HostTestSupport.h"
+#include "boot/Switches.h"
 
 namespace vttest {
 
 using FatalError = vthost::test::FatalError;
 
 // Installs the throwing fatal handler for the life of the object.
-class FatalErrorsThrow {
+class FatalErrorsThrow : public vthost::ScopedFatalHandler {
 public:
-    FatalErrorsThrow();
-    ~FatalErrorsThrow();
-
-private:
-    void (*m_previous)(const char*);
+    FatalErrorsThrow() : vthost::ScopedFatalHandler(vthost::test::throwFatal) {}
 };
 
 // Loads vantorell.dbx if it is not loaded; true on success.

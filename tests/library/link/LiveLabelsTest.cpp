@@ -22,6 +22,7 @@
 #include "ut/Win32.h"
 #include "modifiers/ContentModifiers.h"
 #include "readers/PropertyReaders.h"
+#include "boot/Switches.h"
 
 namespace {
 
@@ -154,12 +155,13 @@ TEST_F(LiveLabels, TheDrawingsUnitsShapeTheNumbers) {
 }
 
 TEST_F(LiveLabels, WithoutTheHostsFormatterNumbersUseSixDigits) {
-    vthost::hideExport("acdbRToS");
-    AcDbObjectId area = addStyle("area", new AcAreaReader(), new AcTextModifier());
-    AcDbObjectId circle = add(new AcDbCircle(AcGePoint3d(0, 0, 0), 1.0));
     AcDbObjectId label = add(newText(""));
-    link(circle, label, area);
-    vthost::unhideExport("acdbRToS");
+    {
+        vthost::ScopedHiddenExport noFormatter("acdbRToS");
+        AcDbObjectId area = addStyle("area", new AcAreaReader(), new AcTextModifier());
+        AcDbObjectId circle = add(new AcDbCircle(AcGePoint3d(0, 0, 0), 1.0));
+        link(circle, label, area);
+    }
     EXPECT_EQ(textOf(label), "3.14159");
 }
 

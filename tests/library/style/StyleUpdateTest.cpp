@@ -7,6 +7,7 @@
 #include "ut/Win32.h"
 #include "style/AcPropertyLinkStyle.h"
 #include "style/MacroExpansion.h"
+#include "boot/Switches.h"
 
 namespace {
 
@@ -63,9 +64,10 @@ TEST_F(StyleUpdate, ALongValueReachesTheLabelWhole) {
 }
 
 TEST_F(StyleUpdate, WithoutTheHostsEvaluatorTheMacroIsIgnored) {
-    vthost::hideExport("acedMenuCmd");
-    EXPECT_EQ(update("$(upper,%PROPERTY)"), "abc");
-    vthost::unhideExport("acedMenuCmd");
+    {
+        vthost::ScopedHiddenExport noEvaluator("acedMenuCmd");
+        EXPECT_EQ(update("$(upper,%PROPERTY)"), "abc");
+    }
     EXPECT_EQ(update("$(upper,%PROPERTY)"), "ABC") << "a failed look-up is tried again";
 }
 
