@@ -1,15 +1,19 @@
 // AcDbTransactionManager: a stack of transactions over one database. Ending the outermost
 // transaction commits (objects it opened are closed, sending their notifications); aborting a
 // transaction restores every object changed since it started (through it or through open/close)
-// and removes every object added since, whose ids then answer ePermanentlyErased.
+// and removes every object added since, whose ids then answer ePermanentlyErased. Each
+// transaction keeps one undo record per object it saw changed, taken just before its first change
+// since the transaction began; the write open that made that change shares the same record.
 #pragma once
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "db/AcDbObject.h"
 #include "db/ObjectAccess.h"
+#include "db/UndoRecord.h"
 
 class AcDbDatabase;
 class AcDbTransactionManager;
@@ -52,11 +56,14 @@ private:
     struct Frame {
         std::unique_ptr<AcTransaction> transaction;
         std::uint32_t stamp;
-        std::unordered_map<std::uint32_t, vthost::Snapshot> snapshots;
-        std::vector<std::uint32_t> added;
+        std::unordered_map<std::uint32_t, vthost::UndoRecordPtr> records;
+        std::vector<std::uint32_t> added;  // in order, for removal newest first
+        std::unordered_set<std::uint32_t> addedSet;
         std::vector<AcDbObject*> resident;
     };
-    void recordUndo(AcDbObject* object);
+    bool needsRecord(AcDbObject* object);
+    void keepRecord(AcDbObject* object, vthost::UndoRecordPtr record);
+    const vthost::UndoRecord* recordOf(const AcDbObject* object) const;
     void recordAdded(std::uint32_t handle);
     Acad::ErrorStatus getObjectIn(Frame& frame, AcDbObject*& obj, AcDbObjectId id,
                                   AcDb::OpenMode mode, bool openErased);
@@ -71,8 +78,19 @@ private:
 namespace vthost {
 class TransactionAccess {
 public:
-    static void recordUndo(AcDbTransactionManager* manager, AcDbObject* object) {
-        if (manager) manager->recordUndo(object);
+    // Whether the top transaction wants a record of the object before its change (asked once per
+    // change); if so, the caller hands it one with keepRecord.
+    static bool needsRecord(AcDbTransactionManager* manager, AcDbObject* object) {
+        return manager && manager->needsRecord(object);
+    }
+    static void keepRecord(AcDbTransactionManager* manager, AcDbObject* object,
+                           UndoRecordPtr record) {
+        manager->keepRecord(object, std::move(record));
+    }
+    // The top transaction's record of the object, or null; for tests.
+    static const UndoRecord* recordOf(const AcDbTransactionManager* manager,
+                                      const AcDbObject* object) {
+        return manager->recordOf(object);
     }
     static void recordAdded(AcDbTransactionManager* manager, std::uint32_t handle) {
         if (manager) manager->recordAdded(handle);
