@@ -5,6 +5,7 @@
 
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
+#include "db/UndoRecord.h"
 #include "ut/AcUtil.h"
 
 ACRX_DEFINE_MEMBERS(AcDbDictionary)
@@ -17,15 +18,21 @@ bool vthostKeyLess(const std::string& a, const std::string& b) {
     return strcasecmp(a.c_str(), b.c_str()) < 0;
 }
 
-std::vector<AcDbDictionary::Entry>::const_iterator AcDbDictionary::findKey(
-    const std::string& key) const {
-    auto it = std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                               [](const Entry& e, const std::string& k) { return vthostKeyLess(e.key, k); });
-    return (it != m_entries.end() && strcasecmp(it->key.c_str(), key.c_str()) == 0) ? it
-                                                                                   : m_entries.end();
+bool AcDbDictionary::KeyOrder::operator()(const Entry& a, const Entry& b) const {
+    return vthostKeyLess(a.key, b.key);
+}
+bool AcDbDictionary::KeyOrder::operator()(const Entry& a, const std::string& b) const {
+    return vthostKeyLess(a.key, b);
+}
+bool AcDbDictionary::KeyOrder::operator()(const std::string& a, const Entry& b) const {
+    return vthostKeyLess(a, b.key);
 }
 
-std::vector<AcDbDictionary::Entry>::const_iterator AcDbDictionary::findId(AcDbObjectId id) const {
+AcDbDictionary::Entries::const_iterator AcDbDictionary::findKey(const std::string& key) const {
+    return m_entries.find(key);
+}
+
+AcDbDictionary::Entries::const_iterator AcDbDictionary::findId(AcDbObjectId id) const {
     return std::find_if(m_entries.begin(), m_entries.end(),
                         [&](const Entry& e) { return e.id == id; });
 }
@@ -75,10 +82,32 @@ std::string AcDbDictionary::makeKey(const char* key) {
     return "*A" + std::to_string(++m_anonymousCounter);
 }
 
-void AcDbDictionary::insertEntry(const std::string& key, AcDbObjectId id) {
-    auto pos = std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                                [](const Entry& e, const std::string& k) { return vthostKeyLess(e.key, k); });
-    m_entries.insert(pos, Entry{key, id, m_nextOrder++});
+void AcDbDictionary::insertEntry(Entry entry) {
+    auto [it, inserted] = m_entries.insert(std::move(entry));
+    if (inserted) m_journal.note({true, *it});
+}
+
+void AcDbDictionary::eraseEntry(Entries::const_iterator it) {
+    m_journal.note({false, *it});
+    m_entries.erase(it);
+}
+
+// A whole entry list read in while the dictionary is open, logged entry by entry.
+void AcDbDictionary::replaceEntries(const std::vector<Entry>& entries) {
+    while (!m_entries.empty()) eraseEntry(m_entries.begin());
+    for (const Entry& entry : entries) insertEntry(entry);
+}
+
+std::shared_ptr<vthost::UndoRecord> AcDbDictionary::newUndoRecord() {
+    return std::make_shared<vthost::EntryLogRecord<EntryChange>>(this, m_journal, &revert);
+}
+
+void AcDbDictionary::revert(AcDbObject* object, const EntryChange& change) {
+    auto* dictionary = static_cast<AcDbDictionary*>(object);
+    if (change.inserted)
+        dictionary->m_entries.erase(change.entry);
+    else
+        dictionary->m_entries.insert(change.entry);
 }
 
 Acad::ErrorStatus AcDbDictionary::setAt(const char* key, AcDbObject* newValue,
@@ -104,11 +133,9 @@ Acad::ErrorStatus AcDbDictionary::setAt(const char* key, AcDbObject* newValue,
     if (status != Acad::eOk) return status;
     newValue->setOwnerId(objectId());
     newValue->addPersistentReactor(objectId());
-    insertEntry(finalKey, retObjId);
+    insertEntry(Entry{finalKey, retObjId, m_nextOrder++});
     return Acad::eOk;
 }
-
-void AcDbDictionary::eraseEntry(std::vector<Entry>::const_iterator it) { m_entries.erase(it); }
 
 // The removed object no longer belongs to the dictionary; when it cannot be opened for write
 // (someone reads it) it keeps its stale owner, which audit would report.
@@ -153,11 +180,9 @@ bool AcDbDictionary::setName(const char* oldName, const char* newName) {
     auto clash = findKey(newName);
     if (clash != m_entries.end() && clash != it) return false;
     Entry entry = *it;
-    m_entries.erase(it);
+    eraseEntry(it);
     entry.key = newName;
-    auto pos = std::lower_bound(m_entries.begin(), m_entries.end(), entry.key,
-                                [](const Entry& e, const std::string& k) { return vthostKeyLess(e.key, k); });
-    m_entries.insert(pos, entry);
+    insertEntry(std::move(entry));
     return true;
 }
 
@@ -173,7 +198,7 @@ void AcDbDictionary::setTreatElementsAsHard(bool doIt) {
 
 AcDbDictionaryIterator* AcDbDictionary::newIterator(AcRx::DictIterType type) const {
     assertReadEnabled();
-    std::vector<Entry> entries = m_entries;
+    std::vector<Entry> entries(m_entries.begin(), m_entries.end());
     if (type == AcRx::kDictCollated)
         std::sort(entries.begin(), entries.end(),
                   [](const Entry& a, const Entry& b) { return a.order < b.order; });
@@ -181,13 +206,15 @@ AcDbDictionaryIterator* AcDbDictionary::newIterator(AcRx::DictIterType type) con
 }
 
 // Record: base object; UInt32 anonymous counter; Boolean treat-as-hard; Int32 entry count;
-// per entry its key (String) and id (soft or hard ownership); entries in key order.
+// per entry its key (String) and id (soft or hard ownership); entries in key order. A head filer
+// gets everything up to the treat-as-hard flag.
 Acad::ErrorStatus AcDbDictionary::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
     Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
     if (status != Acad::eOk) return status;
     filer->writeUInt32(m_anonymousCounter);
     filer->writeBoolean(m_treatElementsAsHard);
+    if (vthost::isHeadFiler(filer)) return filer->filerStatus();
     filer->writeInt32(static_cast<Adesk::Int32>(m_entries.size()));
     for (const Entry& entry : m_entries) {
         filer->writeString(entry.key.c_str());
@@ -208,6 +235,7 @@ Acad::ErrorStatus AcDbDictionary::dwgInFields(AcDbDwgFiler* filer) {
     Adesk::Int32 count = 0;
     filer->readUInt32(&counter);
     filer->readBoolean(&hard);
+    if (vthost::isHeadFiler(filer)) return readHead(filer, counter, hard);
     filer->readInt32(&count);
     if (filer->filerStatus() == Acad::eOk && (count < 0 || count > kMaxFiledEntries))
         filer->setFilerStatus(Acad::eFilerError);
@@ -229,13 +257,16 @@ Acad::ErrorStatus AcDbDictionary::dwgInFields(AcDbDwgFiler* filer) {
         acutDelString(key);
     }
     if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry& a, const Entry& b) { return vthostKeyLess(a.key, b.key); });
-    m_entries = std::move(entries);
+    m_nextOrder = static_cast<std::uint32_t>(count);
+    replaceEntries(entries);
+    return readHead(filer, counter, hard);
+}
+
+Acad::ErrorStatus AcDbDictionary::readHead(AcDbDwgFiler* filer, Adesk::UInt32 counter, bool hard) {
+    if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
     // The counter only grows: an undo must not hand out a number a discarded entry had.
     m_anonymousCounter = std::max(m_anonymousCounter, counter);
     m_treatElementsAsHard = hard;
-    m_nextOrder = static_cast<std::uint32_t>(m_entries.size());
     return Acad::eOk;
 }
 
@@ -247,7 +278,7 @@ void AcDbDictionary::erased(const AcDbObject* dbObj, Adesk::Boolean erasing) {
     Adesk::Boolean wasWritable = false;
     if (upgradeFromNotify(wasWritable) != Acad::eOk) return;
     assertWriteEnabled();
-    m_entries.erase(findId(dbObj->objectId()));
+    eraseEntry(findId(dbObj->objectId()));
     downgradeToNotify(wasWritable);
 }
 

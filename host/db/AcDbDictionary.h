@@ -3,11 +3,16 @@
 // erasing the entry drops it from the dictionary). A key starting with '*' asks for an anonymous
 // key "*A<n>", n counting up from 1 and never reused while the dictionary lives. remove takes the
 // entry out and drops the dictionary as owner and reactor; it does not erase the object.
+// For cancel and abort the dictionary logs its entry changes instead of copying itself (see
+// UndoRecord.h); entries are kept in a sorted set, so that adding one costs the same however many
+// there are.
 #pragma once
+#include <set>
 #include <string>
 #include <vector>
 
 #include "db/AcDbObject.h"
+#include "db/EntryLog.h"
 #include "rx/AcRx.h"
 
 class AcDbDictionaryIterator;
@@ -52,14 +57,33 @@ public:
     };
 
 private:
-    std::vector<Entry>::const_iterator findKey(const std::string& key) const;
-    std::vector<Entry>::const_iterator findId(AcDbObjectId id) const;
-    std::string makeKey(const char* key);
-    void insertEntry(const std::string& key, AcDbObjectId id);
-    void detach(AcDbObjectId id);
-    void eraseEntry(std::vector<Entry>::const_iterator it);
+    // Orders entries by key, case-insensitive; finds them by key alone.
+    struct KeyOrder {
+        using is_transparent = void;
+        bool operator()(const Entry& a, const Entry& b) const;
+        bool operator()(const Entry& a, const std::string& b) const;
+        bool operator()(const std::string& a, const Entry& b) const;
+    };
+    using Entries = std::set<Entry, KeyOrder>;
+    // An entry added (undone by taking it out) or removed (undone by putting it back).
+    struct EntryChange {
+        bool inserted;
+        Entry entry;
+    };
 
-    std::vector<Entry> m_entries;  // sorted by key, case-insensitive
+    Entries::const_iterator findKey(const std::string& key) const;
+    Entries::const_iterator findId(AcDbObjectId id) const;
+    std::string makeKey(const char* key);
+    void insertEntry(Entry entry);
+    void detach(AcDbObjectId id);
+    void eraseEntry(Entries::const_iterator it);
+    void replaceEntries(const std::vector<Entry>& entries);
+    Acad::ErrorStatus readHead(AcDbDwgFiler* filer, Adesk::UInt32 counter, bool hard);
+    std::shared_ptr<vthost::UndoRecord> newUndoRecord() override;
+    static void revert(AcDbObject* dictionary, const EntryChange& change);
+
+    Entries m_entries;
+    vthost::EntryJournal<EntryChange> m_journal;
     std::uint32_t m_anonymousCounter = 0;
     std::uint32_t m_nextOrder = 0;
     bool m_treatElementsAsHard = false;

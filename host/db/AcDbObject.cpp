@@ -9,6 +9,7 @@
 #include "db/TransactionAccess.h"
 #include "db/DwgStreamFiler.h"
 #include "db/ObjectAccess.h"
+#include "db/UndoRecord.h"
 #include "rx/Fatal.h"
 
 ACRX_DEFINE_MEMBERS(AcDbObject)
@@ -52,18 +53,29 @@ void AcDbObject::assertNotifyEnabled() const {
 void AcDbObject::assertWriteEnabled(Adesk::Boolean autoUndo, Adesk::Boolean recordModified) {
     if (!isWriteEnabled()) vthost::fatal(kNotOpenForWrite);
     if (m_undoing || m_id.isNull()) return;
-    if (!m_modifiedInOpen) {
-        m_modifiedInOpen = true;
-        if (autoUndo && recordModified && !m_new) m_openSnapshot = vthost::ObjectAccess::takeSnapshot(this);
-        if (m_reactors)
-            for (AcDbObjectReactor* reactor : std::vector(*m_reactors)) reactor->openedForModify(this);
-    }
+    bool first = !m_modifiedInOpen;
+    m_modifiedInOpen = true;
     if (autoUndo && recordModified) recordUndo();
+    if (first && m_reactors)
+        for (AcDbObjectReactor* reactor : std::vector(*m_reactors)) reactor->openedForModify(this);
 }
 
+// Before a change: the open needs a record for cancel unless it has one (a new object has nothing
+// to go back to), and the top transaction one for its abort unless it has one. When both need it
+// at this change, one record serves both.
 void AcDbObject::recordUndo() {
     AcDbDatabase* db = database();
-    if (db != nullptr) vthost::TransactionAccess::recordUndo(db->transactionManager(), this);
+    AcDbTransactionManager* transactions = db != nullptr ? db->transactionManager() : nullptr;
+    bool forOpen = !m_new && !m_openRecord;
+    bool forTransaction = vthost::TransactionAccess::needsRecord(transactions, this);
+    if (!forOpen && !forTransaction) return;
+    std::shared_ptr<vthost::UndoRecord> record = newUndoRecord();
+    if (forOpen) m_openRecord = record;
+    if (forTransaction) vthost::TransactionAccess::keepRecord(transactions, this, std::move(record));
+}
+
+std::shared_ptr<vthost::UndoRecord> AcDbObject::newUndoRecord() {
+    return std::make_shared<vthost::SnapshotRecord>(this);
 }
 
 Acad::ErrorStatus AcDbObject::close() {
@@ -83,12 +95,16 @@ Acad::ErrorStatus AcDbObject::close() {
     return Acad::eNotOpenForRead;
 }
 
-void AcDbObject::commitWriteClose() {
-    bool changed = m_modifiedInOpen && !m_new;
+void AcDbObject::endWriteOpen() {
     m_writer = false;
     m_new = false;
     m_modifiedInOpen = false;
-    m_openSnapshot.reset();
+    m_openRecord.reset();
+}
+
+void AcDbObject::commitWriteClose() {
+    bool changed = m_modifiedInOpen && !m_new;
+    endWriteOpen();
     if (changed) notifyReactors(Event::kModified);
     if (m_reactors)
         for (AcDbObjectReactor* reactor : std::vector(*m_reactors)) reactor->objectClosed(m_id);
@@ -97,12 +113,8 @@ void AcDbObject::commitWriteClose() {
 Acad::ErrorStatus AcDbObject::cancel() {
     if (!m_writer || m_writableFromNotify) return Acad::eNotOpenForWrite;
     if (m_id.isNull()) return Acad::eNotInDatabase;
-    bool changed = m_modifiedInOpen && m_openSnapshot;
-    if (changed) vthost::ObjectAccess::restoreSnapshot(this, m_openSnapshot);
-    m_writer = false;
-    m_new = false;
-    m_modifiedInOpen = false;
-    m_openSnapshot.reset();
+    if (m_openRecord) vthost::ObjectAccess::restoreRecord(this, *m_openRecord);
+    endWriteOpen();
     notifyReactors(Event::kCancelled);
     return Acad::eOk;
 }
@@ -141,7 +153,7 @@ Acad::ErrorStatus AcDbObject::downgradeToNotify(Adesk::Boolean wasWritable) {
         m_writer = false;
         m_writableFromNotify = false;
         m_modifiedInOpen = false;
-        m_openSnapshot.reset();
+        m_openRecord.reset();
     }
     return Acad::eOk;
 }

@@ -21,6 +21,7 @@ class AcDbAuditInfo {};
 
 namespace vthost {
 class ObjectAccess;
+class UndoRecord;
 }
 
 class AcDbObject : public AcRxObject {
@@ -112,13 +113,17 @@ private:
     void notifyPersistent(Event event);
     void commitWriteClose();
     void recordUndo();
+    void endWriteOpen();
+    // A record of the object as it is now, for cancel and transaction abort: a whole copy here;
+    // containers override it to copy only their own fields and log their entry changes.
+    virtual std::shared_ptr<vthost::UndoRecord> newUndoRecord();
 
     AcDbObjectId m_id;
     AcDbObjectId m_owner;
     AcDbObjectId m_extensionDictionary;
     std::vector<AcDbObjectId> m_persistentReactors;
     mutable std::unique_ptr<std::vector<AcDbObjectReactor*>> m_reactors;
-    std::shared_ptr<const std::vector<unsigned char>> m_openSnapshot;
+    std::shared_ptr<vthost::UndoRecord> m_openRecord;  // taken at the open's first change
     std::uint32_t m_undoStamp = 0;
     std::uint16_t m_readers = 0;
     std::uint16_t m_transactionReads = 0;

@@ -6,8 +6,9 @@
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
 #include "db/ObjectAccess.h"
-#include "ut/AcUtil.h"
 #include "db/AcDbEntity.h"
+#include "db/UndoRecord.h"
+#include "ut/AcUtil.h"
 
 ACRX_DEFINE_MEMBERS(AcDbSymbolTableRecord)
 ACRX_DEFINE_MEMBERS(AcDbSymbolTable)
@@ -23,7 +24,7 @@ void writeIdList(AcDbDwgFiler* filer, const std::vector<AcDbObjectId>& ids) {
     for (const AcDbObjectId& id : ids) filer->writeHardOwnershipId(id);
 }
 
-bool readIdList(AcDbDwgFiler* filer, std::vector<AcDbObjectId>& ids) {
+bool readIdList(AcDbDwgFiler* filer, vthost::IdList& ids) {
     Adesk::Int32 count = 0;
     filer->readInt32(&count);
     if (filer->filerStatus() == Acad::eOk && (count < 0 || count > kMaxFiledIds))
@@ -35,7 +36,7 @@ bool readIdList(AcDbDwgFiler* filer, std::vector<AcDbObjectId>& ids) {
         read.push_back(id);
     }
     if (filer->filerStatus() != Acad::eOk) return false;
-    ids = std::move(read);
+    ids.assign(std::move(read));
     return true;
 }
 }  // namespace
@@ -86,7 +87,7 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const char* name, AcDbObjectId& id, boo
     AcDbDatabase* db = database();
     if (db == nullptr) return Acad::eKeyNotFound;
     bool foundErased = false;
-    for (const AcDbObjectId& recordId : m_records) {
+    for (const AcDbObjectId& recordId : m_records.ids()) {
         auto* record = AcDbSymbolTableRecord::cast(db->objectAt(recordId.rawHandle()));
         if (record == nullptr) continue;
         bool match = false;
@@ -113,7 +114,7 @@ bool AcDbSymbolTable::has(const char* name) const {
 
 bool AcDbSymbolTable::has(AcDbObjectId id) const {
     assertReadEnabled();
-    return std::find(m_records.begin(), m_records.end(), id) != m_records.end();
+    return std::find(m_records.ids().begin(), m_records.ids().end(), id) != m_records.ids().end();
 }
 
 Acad::ErrorStatus AcDbSymbolTable::add(AcDbSymbolTableRecord* record) {
@@ -132,25 +133,34 @@ Acad::ErrorStatus AcDbSymbolTable::add(AcDbObjectId& id, AcDbSymbolTableRecord* 
     Acad::ErrorStatus status = db->addAcDbObject(id, record);
     if (status != Acad::eOk) return status;
     record->setOwnerId(objectId());
-    m_records.push_back(id);
+    m_records.append(id);
     return Acad::eOk;
 }
 
-// Record: base object; Int32 count; the records as hard ownership ids.
+// Record: base object; Int32 count; the records as hard ownership ids. A head filer gets the base
+// object only.
 Acad::ErrorStatus AcDbSymbolTable::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
     Acad::ErrorStatus status = AcDbObject::dwgOutFields(filer);
-    if (status != Acad::eOk) return status;
-    writeIdList(filer, m_records);
+    if (status != Acad::eOk || vthost::isHeadFiler(filer)) return status;
+    writeIdList(filer, m_records.ids());
     return filer->filerStatus();
 }
 
 Acad::ErrorStatus AcDbSymbolTable::dwgInFields(AcDbDwgFiler* filer) {
     assertWriteEnabled();
     Acad::ErrorStatus status = AcDbObject::dwgInFields(filer);
-    if (status != Acad::eOk) return status;
+    if (status != Acad::eOk || vthost::isHeadFiler(filer)) return status;
     readIdList(filer, m_records);
     return filer->filerStatus();
+}
+
+std::shared_ptr<vthost::UndoRecord> AcDbSymbolTable::newUndoRecord() {
+    return m_records.newRecord<&AcDbSymbolTable::recordsOf>(this);
+}
+
+vthost::IdList& AcDbSymbolTable::recordsOf(AcDbObject* table) {
+    return static_cast<AcDbSymbolTable*>(table)->m_records;
 }
 
 Acad::ErrorStatus AcDbBlockTable::getAt(const char* name, AcDbBlockTableRecord*& record,
@@ -181,14 +191,14 @@ Acad::ErrorStatus AcDbBlockTableRecord::appendAcDbEntity(AcDbObjectId& id, AcDbE
     Acad::ErrorStatus status = db->addAcDbObject(id, entity);
     if (status != Acad::eOk) return status;
     entity->setOwnerId(objectId());
-    m_entities.push_back(id);
+    m_entities.append(id);
     return Acad::eOk;
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::newIterator(AcDbBlockTableRecordIterator*& iterator,
                                                     bool atBeginning, bool skipDeleted) const {
     assertReadEnabled();
-    iterator = new AcDbBlockTableRecordIterator(m_entities, objectId(), atBeginning, skipDeleted);
+    iterator = new AcDbBlockTableRecordIterator(m_entities.ids(), objectId(), atBeginning, skipDeleted);
     return Acad::eOk;
 }
 
@@ -207,7 +217,7 @@ bool AcDbBlockTableRecord::isAnonymous() const {
 bool AcDbBlockTableRecord::hasAttributeDefinitions() const {
     assertReadEnabled();
     AcRxClass* definition = acrxFindClass("AcDbAttributeDefinition");
-    for (const AcDbObjectId& id : m_entities) {
+    for (const AcDbObjectId& id : m_entities.ids()) {
         AcDbObject* object = nullptr;
         if (acdbOpenAcDbObject(object, id, AcDb::kForRead) != Acad::eOk) continue;
         bool found = definition != nullptr && object->isKindOf(definition);
@@ -217,21 +227,30 @@ bool AcDbBlockTableRecord::hasAttributeDefinitions() const {
     return false;
 }
 
-// Record: symbol-table record; Int32 count; the entities as hard ownership ids, in order.
+// Record: symbol-table record; Int32 count; the entities as hard ownership ids, in order. A head
+// filer gets the symbol-table record only.
 Acad::ErrorStatus AcDbBlockTableRecord::dwgOutFields(AcDbDwgFiler* filer) const {
     assertReadEnabled();
     Acad::ErrorStatus status = AcDbSymbolTableRecord::dwgOutFields(filer);
-    if (status != Acad::eOk) return status;
-    writeIdList(filer, m_entities);
+    if (status != Acad::eOk || vthost::isHeadFiler(filer)) return status;
+    writeIdList(filer, m_entities.ids());
     return filer->filerStatus();
 }
 
 Acad::ErrorStatus AcDbBlockTableRecord::dwgInFields(AcDbDwgFiler* filer) {
     assertWriteEnabled();
     Acad::ErrorStatus status = AcDbSymbolTableRecord::dwgInFields(filer);
-    if (status != Acad::eOk) return status;
+    if (status != Acad::eOk || vthost::isHeadFiler(filer)) return status;
     readIdList(filer, m_entities);
     return filer->filerStatus();
+}
+
+std::shared_ptr<vthost::UndoRecord> AcDbBlockTableRecord::newUndoRecord() {
+    return m_entities.newRecord<&AcDbBlockTableRecord::entitiesOf>(this);
+}
+
+vthost::IdList& AcDbBlockTableRecord::entitiesOf(AcDbObject* record) {
+    return static_cast<AcDbBlockTableRecord*>(record)->m_entities;
 }
 
 AcDbIdListIterator::AcDbIdListIterator(std::vector<AcDbObjectId> ids, bool atBeginning,

@@ -1,11 +1,14 @@
 // Symbol tables: AcDbBlockTable holds block table records by case-insensitive name
 // ("*MODEL_SPACE", "*PAPER_SPACE", user blocks); a block table record owns its entities in
 // order. Iterators are deleted by the caller; the table or record must stay open while used.
+// Both are containers: for cancel and abort they log their entry changes instead of copying
+// themselves (see UndoRecord.h).
 #pragma once
 #include <string>
 #include <vector>
 
 #include "db/AcDbObject.h"
+#include "db/EntryLog.h"
 
 #define ACDB_MODEL_SPACE "*MODEL_SPACE"
 #define ACDB_PAPER_SPACE "*PAPER_SPACE"
@@ -41,7 +44,7 @@ public:
     // Adds a new record (it stays open for write: close it).
     Acad::ErrorStatus add(AcDbObjectId& id, AcDbSymbolTableRecord* record);
     Acad::ErrorStatus add(AcDbSymbolTableRecord* record);
-    const std::vector<AcDbObjectId>& recordIds() const { return m_records; }
+    const std::vector<AcDbObjectId>& recordIds() const { return m_records.ids(); }
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
 
@@ -49,7 +52,10 @@ protected:
     AcDbSymbolTable() = default;
 
 private:
-    std::vector<AcDbObjectId> m_records;
+    std::shared_ptr<vthost::UndoRecord> newUndoRecord() override;
+    static vthost::IdList& recordsOf(AcDbObject* table);
+
+    vthost::IdList m_records;
 };
 
 class AcDbBlockTable : public AcDbSymbolTable {
@@ -78,12 +84,15 @@ public:
     bool isLayout() const;
     bool isAnonymous() const;
     bool hasAttributeDefinitions() const;
-    const std::vector<AcDbObjectId>& entityIds() const { return m_entities; }
+    const std::vector<AcDbObjectId>& entityIds() const { return m_entities.ids(); }
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;
 
 private:
-    std::vector<AcDbObjectId> m_entities;
+    std::shared_ptr<vthost::UndoRecord> newUndoRecord() override;
+    static vthost::IdList& entitiesOf(AcDbObject* record);
+
+    vthost::IdList m_entities;
 };
 
 // Shared walk over a list of ids, skipping erased ones when asked.

@@ -1,11 +1,12 @@
 #include "db/AcDbTransactionManager.h"
 
-#include <algorithm>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "db/AcDbDatabase.h"
 #include "db/ObjectAccess.h"
+#include "db/UndoRecord.h"
 
 ACRX_DEFINE_MEMBERS(AcTransaction)
 ACRX_DEFINE_MEMBERS(AcDbTransactionManager)
@@ -13,8 +14,9 @@ ACRX_DEFINE_MEMBERS(AcDbTransactionManager)
 struct AcDbTransactionManager::Frame {
     std::unique_ptr<AcTransaction> transaction;
     std::uint32_t stamp;
-    std::unordered_map<std::uint32_t, vthost::Snapshot> snapshots;
-    std::vector<std::uint32_t> added;
+    std::unordered_map<std::uint32_t, vthost::UndoRecordPtr> records;
+    std::vector<std::uint32_t> added;  // in order, for removal newest first
+    std::unordered_set<std::uint32_t> addedSet;
     std::vector<AcDbObject*> resident;
 };
 
@@ -30,7 +32,7 @@ AcDbTransactionManager::~AcDbTransactionManager() {
 }
 
 AcTransaction* AcDbTransactionManager::startTransaction() {
-    Frame frame{std::make_unique<AcTransaction>(this), m_nextStamp++, {}, {}, {}};
+    Frame frame{std::make_unique<AcTransaction>(this), m_nextStamp++, {}, {}, {}, {}};
     m_frames.push_back(std::move(frame));
     return m_frames.back().transaction.get();
 }
@@ -47,20 +49,34 @@ AcTransaction* AcDbTransactionManager::topTransaction() const {
 // before that change: changes made before the transaction began (in the same write open, or in an
 // enclosing transaction) are not the top transaction's to undo. Objects the top transaction added
 // need nothing: its abort removes them.
-void AcDbTransactionManager::recordUndo(AcDbObject* object) {
-    if (m_frames.empty()) return;
+bool AcDbTransactionManager::needsRecord(AcDbObject* object) {
+    if (m_frames.empty()) return false;
     Frame& top = m_frames.back();
-    if (vthost::ObjectAccess::undoStamp(object) == top.stamp) return;
+    if (vthost::ObjectAccess::undoStamp(object) == top.stamp) return false;
     vthost::ObjectAccess::setUndoStamp(object, top.stamp);
     std::uint32_t handle = object->objectId().rawHandle();
-    if (top.snapshots.count(handle) ||
-        std::find(top.added.begin(), top.added.end(), handle) != top.added.end())
-        return;
-    top.snapshots.emplace(handle, vthost::ObjectAccess::takeSnapshot(object));
+    return !top.records.count(handle) && !top.addedSet.count(handle);
 }
 
+void AcDbTransactionManager::keepRecord(AcDbObject* object, vthost::UndoRecordPtr record) {
+    m_frames.back().records.emplace(object->objectId().rawHandle(), std::move(record));
+}
+
+const vthost::UndoRecord* AcDbTransactionManager::recordOf(const AcDbObject* object) const {
+    if (m_frames.empty()) return nullptr;
+    auto it = m_frames.back().records.find(object->objectId().rawHandle());
+    return it == m_frames.back().records.end() ? nullptr : it->second.get();
+}
+
+// An added object is the top transaction's to remove, never to restore: its stamp says so
+// before the object's first change.
 void AcDbTransactionManager::recordAdded(std::uint32_t handle) {
-    if (!m_frames.empty()) m_frames.back().added.push_back(handle);
+    if (m_frames.empty()) return;
+    Frame& top = m_frames.back();
+    top.added.push_back(handle);
+    top.addedSet.insert(handle);
+    if (AcDbObject* object = m_database->objectAt(handle))
+        vthost::ObjectAccess::setUndoStamp(object, top.stamp);
 }
 
 Acad::ErrorStatus AcDbTransactionManager::endTransaction() {
@@ -76,10 +92,10 @@ Acad::ErrorStatus AcDbTransactionManager::endTransaction() {
 }
 
 void AcDbTransactionManager::mergeIntoParent(Frame& child, Frame& parent) {
-    for (auto& [handle, snapshot] : child.snapshots)
-        if (std::find(parent.added.begin(), parent.added.end(), handle) == parent.added.end())
-            parent.snapshots.emplace(handle, snapshot);
+    for (auto& [handle, record] : child.records)
+        if (!parent.addedSet.count(handle)) parent.records.emplace(handle, record);
     parent.added.insert(parent.added.end(), child.added.begin(), child.added.end());
+    parent.addedSet.insert(child.added.begin(), child.added.end());
     parent.resident.insert(parent.resident.end(), child.resident.begin(), child.resident.end());
 }
 
@@ -93,15 +109,14 @@ Acad::ErrorStatus AcDbTransactionManager::abortTransaction() {
 
 void AcDbTransactionManager::rollBack(Frame& frame) {
     for (AcDbObject* object : frame.resident) {
-        if (std::find(frame.added.begin(), frame.added.end(), object->objectId().rawHandle()) ==
-            frame.added.end())
+        if (!frame.addedSet.count(object->objectId().rawHandle()))
             vthost::ObjectAccess::releaseTransactionOpen(object, false);
     }
     std::vector<AcDbObject*> restored;
-    for (auto& [handle, snapshot] : frame.snapshots) {
+    for (auto& [handle, record] : frame.records) {
         AcDbObject* object = m_database->objectAt(handle);
         if (object == nullptr) continue;
-        vthost::ObjectAccess::restoreSnapshot(object, snapshot);
+        vthost::ObjectAccess::restoreRecord(object, *record);
         vthost::ObjectAccess::setUndoStamp(object, 0);
         restored.push_back(object);
     }

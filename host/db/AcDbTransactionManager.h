@@ -1,9 +1,12 @@
 // AcDbTransactionManager: a stack of transactions over one database. Ending the outermost
 // transaction commits (objects it opened are closed, sending their notifications); aborting a
 // transaction restores every object changed since it started (through it or through open/close)
-// and removes every object added since, whose ids then answer ePermanentlyErased.
+// and removes every object added since, whose ids then answer ePermanentlyErased. Each
+// transaction keeps one undo record per object it saw changed, taken just before its first change
+// since the transaction began; the write open that made that change shares the same record.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "db/AcDbObject.h"
@@ -12,6 +15,8 @@ class AcDbDatabase;
 class AcDbTransactionManager;
 namespace vthost {
 class TransactionAccess;
+class UndoRecord;
+using UndoRecordPtr = std::shared_ptr<UndoRecord>;
 }
 
 class AcTransaction : public AcRxObject {
@@ -46,8 +51,10 @@ public:
 
 private:
     friend class vthost::TransactionAccess;
-    struct Frame;  // one active transaction: its snapshots, added handles, resident opens
-    void recordUndo(AcDbObject* object);
+    struct Frame;  // one active transaction: its undo records, added handles, resident opens
+    bool needsRecord(AcDbObject* object);
+    void keepRecord(AcDbObject* object, vthost::UndoRecordPtr record);
+    const vthost::UndoRecord* recordOf(const AcDbObject* object) const;
     void recordAdded(std::uint32_t handle);
     Acad::ErrorStatus getObjectIn(Frame& frame, AcDbObject*& obj, AcDbObjectId id,
                                   AcDb::OpenMode mode, bool openErased);

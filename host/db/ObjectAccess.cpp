@@ -3,6 +3,7 @@
 #include "db/AcDbDatabase.h"
 #include "db/AcDbObjectReactor.h"
 #include "db/DwgStreamFiler.h"
+#include "db/UndoRecord.h"
 
 namespace vthost {
 
@@ -57,7 +58,7 @@ void ObjectAccess::closeNotify(AcDbObject* object) {
         object->m_writer = false;
         object->m_writableFromNotify = false;
         object->m_modifiedInOpen = false;
-        object->m_openSnapshot.reset();
+        object->m_openRecord.reset();
     }
     object->m_notifyOpen = false;
 }
@@ -75,14 +76,23 @@ void ObjectAccess::markLoaded(AcDbObject* object) {
 
 Snapshot ObjectAccess::takeSnapshot(const AcDbObject* object) {
     DwgStreamFiler filer(AcDb::kUndoFiler, object->database());
+    return takeSnapshot(object, filer);
+}
+
+Snapshot ObjectAccess::takeSnapshot(const AcDbObject* object, DwgStreamFiler& filer) {
     filer.writeBoolean(object->m_erased);
     withReadAccess(object, [&] { object->dwgOutFields(&filer); });
     return std::make_shared<const std::vector<unsigned char>>(filer.takeBuffer());
 }
 
 void ObjectAccess::restoreSnapshot(AcDbObject* object, const Snapshot& snapshot) {
-    if (!snapshot) return;
     DwgStreamFiler filer(AcDb::kUndoFiler, object->database());
+    restoreSnapshot(object, snapshot, filer);
+}
+
+void ObjectAccess::restoreSnapshot(AcDbObject* object, const Snapshot& snapshot,
+                                   DwgStreamFiler& filer) {
+    if (!snapshot) return;
     filer.setBuffer(*snapshot);
     bool erased = false;
     filer.readBoolean(&erased);
@@ -91,6 +101,13 @@ void ObjectAccess::restoreSnapshot(AcDbObject* object, const Snapshot& snapshot)
     object->dwgInFields(&filer);
     object->m_undoing = wasUndoing;
     object->m_erased = erased;
+}
+
+void ObjectAccess::restoreRecord(AcDbObject* object, const UndoRecord& record) {
+    bool wasUndoing = object->m_undoing;
+    object->m_undoing = true;
+    record.restore(object);
+    object->m_undoing = wasUndoing;
 }
 
 void ObjectAccess::sendModifyUndone(AcDbObject* object) {
@@ -111,7 +128,7 @@ void ObjectAccess::releaseTransactionOpen(AcDbObject* object, bool commit) {
         object->m_writer = false;
         object->m_new = false;
         object->m_modifiedInOpen = false;
-        object->m_openSnapshot.reset();
+        object->m_openRecord.reset();
         object->notifyReactors(AcDbObject::Event::kCancelled);
     } else if (object->m_readers > 0) {
         --object->m_readers;

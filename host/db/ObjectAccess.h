@@ -6,9 +6,13 @@
 
 #include "db/AcDbObject.h"
 
+class AcDbDwgFiler;
+
 namespace vthost {
 
-using Snapshot = std::shared_ptr<const std::vector<unsigned char>>;
+class UndoRecord;
+class DwgStreamFiler;
+using Snapshot = std::shared_ptr<const std::vector<unsigned char>>;  // as in UndoRecord.h
 
 class ObjectAccess {
 public:
@@ -23,8 +27,15 @@ public:
     static void setErasedFlag(AcDbObject* object, bool erased) { object->m_erased = erased; }
     // The object's whole record (undo filer), erased flag included.
     static Snapshot takeSnapshot(const AcDbObject* object);
+    // The same through a given empty undo filer (a container's head filer files less).
+    static Snapshot takeSnapshot(const AcDbObject* object, DwgStreamFiler& filer);
     // Puts a recorded state back without recording undo; sends no notification.
     static void restoreSnapshot(AcDbObject* object, const Snapshot& snapshot);
+    static void restoreSnapshot(AcDbObject* object, const Snapshot& snapshot, DwgStreamFiler& filer);
+    // The record the object's current write open took at its first change (null before one).
+    static const UndoRecord* openRecord(const AcDbObject* object) { return object->m_openRecord.get(); }
+    // Puts the object back from a record: undo mode, no record taken, no notification sent.
+    static void restoreRecord(AcDbObject* object, const UndoRecord& record);
     // Runs fn with the object readable, whatever its open state (used by the database's scans).
     template <class F>
     static void withReadAccess(const AcDbObject* object, F fn) {

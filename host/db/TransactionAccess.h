@@ -3,14 +3,27 @@
 // Host-internal.
 #pragma once
 #include <cstdint>
+#include <utility>
 
 #include "db/AcDbTransactionManager.h"
+#include "db/UndoRecord.h"
 
 namespace vthost {
 class TransactionAccess {
 public:
-    static void recordUndo(AcDbTransactionManager* manager, AcDbObject* object) {
-        if (manager) manager->recordUndo(object);
+    // Whether the top transaction wants a record of the object before its change (asked once per
+    // change); if so, the caller hands it one with keepRecord.
+    static bool needsRecord(AcDbTransactionManager* manager, AcDbObject* object) {
+        return manager && manager->needsRecord(object);
+    }
+    static void keepRecord(AcDbTransactionManager* manager, AcDbObject* object,
+                           UndoRecordPtr record) {
+        manager->keepRecord(object, std::move(record));
+    }
+    // The top transaction's record of the object, or null; for tests.
+    static const UndoRecord* recordOf(const AcDbTransactionManager* manager,
+                                      const AcDbObject* object) {
+        return manager->recordOf(object);
     }
     static void recordAdded(AcDbTransactionManager* manager, std::uint32_t handle) {
         if (manager) manager->recordAdded(handle);
