@@ -2,6 +2,10 @@
 // values come from raw bit patterns), modes, precisions and settings. Checks: the result code
 // is RTNORM or RTERROR, a refusal leaves the text empty, a success is non-empty printable ASCII
 // within the length bound and never a negative zero; any crash or sanitizer report is a find.
+// An input is the double (8 bytes) and nine settings of five bytes each (a selector byte, then an
+// int used as it is when the selector's low two bits are 0, else selector % 24 - 4): unit,
+// precision, LUNITS, LUPREC, DIMZIN, UNITMODE, angular mode, AUNITS, AUPREC. The seeds in corpus/
+// cover every unit, precisions and DIMZIN values, special doubles and settings out of range.
 #include "ut/AdsCodes.h"
 #include "units/AngularFormat.h"
 #include "units/LinearFormat.h"

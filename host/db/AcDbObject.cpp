@@ -16,7 +16,6 @@ ACRX_DEFINE_MEMBERS(AcDbObject)
 ACRX_DEFINE_MEMBERS(AcDbObjectReactor)
 
 namespace {
-constexpr std::uint16_t kMaxReaders = 256;
 constexpr Adesk::Int32 kMaxFiledReactors = 1 << 20;
 constexpr const char* kNotOpenForWrite = "AcDbObject is not open for write";
 }  // namespace

@@ -4,10 +4,6 @@
 // every class index, and at the end the well-known objects and the owner chains. Objects are read
 // aside, not into the database; only a drawing that passes every check is put in, so a refusal
 // leaves the database as empty as it was. A record that its class cannot read becomes a proxy.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstring>
 #include <limits>
@@ -35,7 +31,7 @@ constexpr std::size_t kItemHeader = 1 + 4;
 constexpr std::size_t kMinVariable = kItemHeader + 3;
 constexpr std::size_t kMinClass = 7 * kItemHeader;
 constexpr std::size_t kMinObject = 3 * kItemHeader;
-constexpr std::size_t kTrailer = kItemHeader;
+constexpr std::size_t kTrailer = kTrailerSize;
 constexpr std::size_t kNowhere = std::numeric_limits<std::size_t>::max();
 // AcDbObjectId::isEffectivelyErased looks this far up an owner chain.
 constexpr std::size_t kMaxOwnerChain = 64;
@@ -103,23 +99,14 @@ private:
     std::vector<std::uint32_t> m_indexByHandle;  // handle -> index + 1 (0: none), when dense
 };
 
-// The version is read before anything else is checked: a future format may differ in all the rest.
+// The head (magic, version, length) is checked first, as for a file on disk; then the checksum.
 Acad::ErrorStatus DrawingReader::readFrame(std::vector<std::uint8_t> bytes) {
-    std::size_t magic = sizeof kDrawingMagic;
-    if (bytes.empty()) return Acad::eEndOfFile;
-    if (std::memcmp(bytes.data(), kDrawingMagic, std::min(bytes.size(), magic)) != 0)
-        return Acad::eInvalidInput;
+    std::uint32_t length = 0;
+    Acad::ErrorStatus status = checkFrameHead(bytes.data(), bytes.size(), bytes.size(), length);
+    if (status != Acad::eOk) return status;
     m_in.setBuffer(std::move(bytes));
-    Adesk::UInt16 version = 0;
-    Adesk::UInt32 length = 0;
-    if (m_in.skipRaw(magic) != Acad::eOk || m_in.readUInt16(&version) != Acad::eOk)
-        return m_in.filerStatus();
-    if (version > kDrawingFormatVersion) return Acad::eNotImplementedYet;
-    if (version == 0) return Acad::eFilerError;
-    if (m_in.readUInt32(&length) != Acad::eOk) return m_in.filerStatus();
+    if (m_in.skipRaw(kFrameHeadSize) != Acad::eOk) return m_in.filerStatus();
     const std::vector<std::uint8_t>& file = m_in.buffer();
-    if (file.size() < length) return Acad::eEndOfFile;
-    if (file.size() > length || bytesLeft() == 0) return Acad::eFilerError;
     std::size_t body = file.size() - kTrailer;
     std::uint32_t sum = 0;
     std::memcpy(&sum, file.data() + body + 1, sizeof sum);
@@ -372,6 +359,29 @@ void DrawingReader::commit() {
 
 }  // namespace
 
+// The version is read before anything after it is believed: a future format may differ in all
+// the rest. A file no longer than its head and trailer holds no drawing.
+Acad::ErrorStatus checkFrameHead(const std::uint8_t* head, std::size_t available,
+                                 std::uint64_t fileSize, std::uint32_t& length) {
+    constexpr std::size_t magic = sizeof kDrawingMagic;
+    if (available == 0) return Acad::eEndOfFile;
+    if (std::memcmp(head, kDrawingMagic, std::min(available, magic)) != 0)
+        return Acad::eInvalidInput;
+    DwgStreamFiler in(AcDb::kFileFiler, nullptr, IdCoding::kHandle);
+    in.setBuffer(std::vector<std::uint8_t>(head, head + std::min(available, kFrameHeadSize)));
+    Adesk::UInt16 version = 0;
+    Adesk::UInt32 stated = 0;
+    if (in.skipRaw(magic) != Acad::eOk || in.readUInt16(&version) != Acad::eOk)
+        return in.filerStatus();
+    if (version > kDrawingFormatVersion) return Acad::eNotImplementedYet;
+    if (version == 0) return Acad::eFilerError;
+    if (in.readUInt32(&stated) != Acad::eOk) return in.filerStatus();
+    if (fileSize < stated) return Acad::eEndOfFile;
+    if (fileSize > stated || stated <= kFrameHeadSize + kTrailer) return Acad::eFilerError;
+    length = stated;
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus readDwgBytes(AcDbDatabase& db, std::vector<std::uint8_t>&& bytes) {
     if (db.objectCount() != 0 || db.handseed() != 1) return Acad::eInvalidInput;
     return DrawingReader(db).run(std::move(bytes));
@@ -379,28 +389,6 @@ Acad::ErrorStatus readDwgBytes(AcDbDatabase& db, std::vector<std::uint8_t>&& byt
 
 Acad::ErrorStatus readDwgBytes(AcDbDatabase& db, const std::vector<std::uint8_t>& bytes) {
     return readDwgBytes(db, std::vector<std::uint8_t>(bytes));
-}
-
-Acad::ErrorStatus readDrawingFile(AcDbDatabase& db, const char* fileName) {
-    if (fileName == nullptr || *fileName == '\0') return Acad::eInvalidInput;
-    int fd = ::open(fileName, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Acad::eFilerError;
-    struct stat info {};
-    std::vector<std::uint8_t> bytes;
-    bool read =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<std::uint64_t>(info.st_size) <= std::numeric_limits<std::uint32_t>::max();
-    if (read) bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t done = 0;
-    while (read && done < bytes.size()) {
-        ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR) continue;
-        read = got > 0;
-        if (read) done += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    if (!read) return Acad::eFilerError;
-    return readDwgBytes(db, std::move(bytes));
 }
 
 }  // namespace vthost

@@ -14,12 +14,7 @@
 //   UInt32       CRC-32 of every byte before this item
 // Erased objects, and objects owned (up the owner chain) by an erased one, are left out. A proxy
 // is filed under its original class and with its kept bytes, so it leaves the file as it came.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -38,8 +33,6 @@ namespace {
 constexpr std::uint32_t kNoClass = std::numeric_limits<std::uint32_t>::max();
 // Where the file length goes: after the magic, the version item and the length item's tag.
 constexpr std::size_t kLengthOffset = sizeof kDrawingMagic + 1 + 2 + 1;
-
-long g_failAfterBytes = -1;
 
 // The class table in order of first use; one entry per class name.
 class ClassTable {
@@ -185,8 +178,8 @@ constexpr CrcTables crcTables() {
 constexpr CrcTables kCrc = crcTables();
 }  // namespace
 
-std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
-    std::uint32_t c = 0xFFFFFFFFu;
+std::uint32_t crc32(const std::uint8_t* data, std::size_t size, std::uint32_t previous) {
+    std::uint32_t c = previous ^ 0xFFFFFFFFu;
     std::size_t i = 0;
     for (; i + 8 <= size; i += 8) {
         std::uint32_t low = c ^ (data[i] | data[i + 1] << 8 | data[i + 2] << 16 |
@@ -197,89 +190,6 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
     }
     for (; i < size; ++i) c = kCrc[0][(c ^ data[i]) & 0xFFu] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
-}
-
-void failSavesAfterBytes(long bytes) {
-    g_failAfterBytes = bytes < 0 ? -1 : bytes;
-}
-
-namespace {
-
-// Writes everything, within what the full-disk switch allows; false with errno set otherwise.
-bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t allowed =
-        g_failAfterBytes < 0 ? bytes.size() : static_cast<std::size_t>(g_failAfterBytes);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        std::size_t chunk = std::min<std::size_t>(bytes.size() - done, std::size_t{1} << 20);
-        if (done >= allowed) {
-            errno = ENOSPC;
-            return false;
-        }
-        chunk = std::min(chunk, allowed - done);
-        ssize_t written = ::write(fd, bytes.data() + done, chunk);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// A new file beside the target, readable like the target (or as the umask allows).
-int createTemporary(const std::string& target, std::string& name) {
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + ".~" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
-        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            struct stat existing {};
-            if (fd >= 0 && ::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-                ::fchmod(fd, existing.st_mode & 07777);
-            return fd;
-        }
-    }
-    return -1;
-}
-
-// The rename is on disk once the folder is.
-void syncFolder(const std::string& path) {
-    int fd = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-Acad::ErrorStatus replaceFile(const std::string& target, const std::vector<std::uint8_t>& bytes) {
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode))
-        return Acad::eFilerError;
-    std::string temporary;
-    int fd = createTemporary(target, temporary);
-    if (fd < 0) return Acad::eFilerError;
-    bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return Acad::eFilerError;
-    }
-    syncFolder(target);
-    return Acad::eOk;
-}
-
-}  // namespace
-
-Acad::ErrorStatus writeDrawingFile(AcDbDatabase& db, const char* fileName) {
-    if (fileName == nullptr || *fileName == '\0') return Acad::eInvalidInput;
-    std::vector<std::uint8_t> bytes;
-    Acad::ErrorStatus status = saveDwgBytes(db, bytes);
-    if (status != Acad::eOk) return status;
-    return replaceFile(fileName, bytes);
 }
 
 }  // namespace vthost

@@ -1,5 +1,6 @@
 #include "rx/AcRxDynamicLinker.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,27 +15,6 @@ namespace {
 
 void (*g_printer)(const char*) = nullptr;
 
-std::string folderOf(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-std::string hostProgramFolder() {
-    char path[MAX_PATH * 4];
-    if (GetModuleFileNameA(nullptr, path, sizeof path) == 0) return ".";
-    return folderOf(path);
-}
-
-bool fileExists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
-
-// A bare file name is looked for in the current folder, then beside the host program.
-std::string resolveModulePath(const char* fileName) {
-    std::string name = fileName;
-    if (name.find('/') != std::string::npos || fileExists(name)) return name;
-    std::string besideHost = hostProgramFolder() + "/" + name;
-    return fileExists(besideHost) ? besideHost : name;
-}
-
 std::string canonical(const std::string& path) {
     char resolved[4096];
     return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
@@ -42,6 +22,17 @@ std::string canonical(const std::string& path) {
 
 AcRxEntryPointFunction entryPointOf(HMODULE handle) {
     return vthost::procAddress<AcRxEntryPointFunction>(handle, "acrxEntryPoint");
+}
+
+enum class Candidate { kAbsent, kRefused, kNotAModule };
+
+// Why a candidate that exists cannot be loaded, when it is not the module refusing.
+Candidate examine(const std::string& path, std::string& reason) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return Candidate::kAbsent;
+    if (S_ISREG(info.st_mode)) return Candidate::kRefused;
+    reason = "not a regular file";
+    return Candidate::kNotAModule;
 }
 
 void reportLoadFailure(bool printit, const std::string& path, const char* reason) {
@@ -76,16 +67,38 @@ const AcRxDynamicLinker::Module* AcRxDynamicLinker::findByName(const char* name)
     return nullptr;
 }
 
-Adesk::Boolean AcRxDynamicLinker::loadModule(const char* fileName, Adesk::Boolean printit,
-                                             Adesk::Boolean) {
-    if (fileName == nullptr) return false;
-    std::string path = canonical(resolveModulePath(fileName));
-    if (findByPath(path) != nullptr) return true;
-    HMODULE handle = LoadLibraryA(path.c_str());
-    if (handle == nullptr) {
-        reportLoadFailure(printit, path, "the module cannot be loaded");
-        return false;
+__attribute__((noinline)) Adesk::Boolean AcRxDynamicLinker::loadModule(const char* fileName,
+                                                                       Adesk::Boolean printit,
+                                                                       Adesk::Boolean) {
+    return loadModuleRequestedBy(fileName, printit, __builtin_return_address(0));
+}
+
+// Candidates that are missing are passed over; one that cannot be loaded as a module (not a
+// regular file, not a shared object) is reported and passed over; the first that loads is
+// started, and a module that refuses (DllMain, no entry point, initialisation) ends the search.
+Adesk::Boolean AcRxDynamicLinker::loadModuleRequestedBy(const char* fileName,
+                                                        Adesk::Boolean printit,
+                                                        const void* requester) {
+    if (fileName == nullptr || *fileName == '\0') return false;
+    for (const std::string& candidate : vthost::moduleCandidates(fileName, requester)) {
+        std::string path = canonical(candidate), reason;
+        if (findByPath(path) != nullptr) return true;
+        Candidate found = examine(path, reason);
+        if (found == Candidate::kAbsent) continue;
+        HMODULE handle = found == Candidate::kRefused ? LoadLibraryA(path.c_str()) : nullptr;
+        if (handle != nullptr) return start(path, handle, printit);
+        if (reason.empty()) reason = vthost::lastModuleLoadError();
+        reportLoadFailure(printit, path, reason.empty() ? "the module cannot be loaded" : reason.c_str());
+        if (found == Candidate::kRefused && vthost::lastModuleLoadError().empty()) return false;
     }
+    reportLoadFailure(printit, fileName,
+                      "not found beside the requesting module, beside the host program or on "
+                      "the module search path");
+    return false;
+}
+
+Adesk::Boolean AcRxDynamicLinker::start(const std::string& path, HMODULE handle,
+                                        Adesk::Boolean printit) {
     AcRxEntryPointFunction entry = entryPointOf(handle);
     if (entry == nullptr) {
         FreeLibrary(handle);
@@ -190,8 +203,10 @@ AcRxDynamicLinker* acrxDynamicLinker() {
     return static_cast<AcRxDynamicLinker*>(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER));
 }
 
-Adesk::Boolean acrxLoadModule(const char* moduleName, Adesk::Boolean printit, Adesk::Boolean asCmd) {
-    return acrxDynamicLinker()->loadModule(moduleName, printit, asCmd);
+__attribute__((noinline)) Adesk::Boolean acrxLoadModule(const char* moduleName,
+                                                        Adesk::Boolean printit, Adesk::Boolean) {
+    return acrxDynamicLinker()->loadModuleRequestedBy(moduleName, printit,
+                                                      __builtin_return_address(0));
 }
 
 Adesk::Boolean acrxUnloadModule(const char* moduleName, Adesk::Boolean asCmd) {

@@ -18,10 +18,16 @@ public:
     ~AcRxDynamicLinker() override;
 
     // Loads the module and sends kInitAppMsg; true when it is loaded (or already was).
-    // A relative name without a folder is looked for in the current folder, then beside the host
-    // program. printit prints the reason of a failure on the command line.
+    // A name with a folder is that file; a name without one is looked for beside the module that
+    // calls, beside the host program, then on the module search path (never in the current
+    // folder; see vthost::moduleCandidates). printit prints, on the command line, why each
+    // candidate that exists was refused, or that none was found.
     Adesk::Boolean loadModule(const char* fileName, Adesk::Boolean printit,
                               Adesk::Boolean asCmd = false);
+    // loadModule on behalf of the code at `requester` (an address in it; null for the host), for
+    // the host's own entry points that load for their caller.
+    Adesk::Boolean loadModuleRequestedBy(const char* fileName, Adesk::Boolean printit,
+                                         const void* requester);
     // Sends kUnloadAppMsg and unloads; false when unknown, locked, or the module refuses.
     Adesk::Boolean unloadModule(const char* fileName, Adesk::Boolean asCmd = false);
     // Returns the object previously registered under the name (the caller owns it), or null.
@@ -51,6 +57,7 @@ private:
     Module* findByAppId(void* appId) const;
     const Module* findByName(const char* name) const;
     bool sendUnload(Module& module, bool force);
+    Adesk::Boolean start(const std::string& path, HMODULE handle, Adesk::Boolean printit);
 
     mutable std::vector<Module> m_modules;
 };

@@ -9,7 +9,11 @@ class AcRxClass;
 
 class AcRxObject {
 public:
-    ACRX_DECLARE_MEMBERS(AcRxObject);
+    // What ACRX_DECLARE_MEMBERS declares, written out because the root's isA() overrides nothing.
+    static AcRxClass* gpDesc;
+    static AcRxClass* desc();
+    static AcRxObject* cast(const AcRxObject* inPtr);
+    virtual AcRxClass* isA() const;
 
     virtual ~AcRxObject();
 

@@ -40,6 +40,8 @@ enum ErrorStatus {
     eIteratorDone = 129,
     eNullIterator = 130,
     eNotInDatabase = 137,
+    eFileAccessErr = 147,         // the file may not be written (read-only)
+    eFileSharingViolation = 148,  // the file is in use by another operation (a save under way)
     eOutOfRange = 151,
     eNoActiveTransactions = 250,
     eNotTopTransaction = 251,

@@ -14,11 +14,12 @@ namespace vthost {
 unsigned classGeneration();
 }  // namespace vthost
 
+// For classes derived from AcRxObject (which declares the same members itself): isA() overrides.
 #define ACRX_DECLARE_MEMBERS(CLASS)                       \
     static AcRxClass* gpDesc;                             \
     static AcRxClass* desc();                             \
     static CLASS* cast(const AcRxObject* inPtr);           \
-    virtual AcRxClass* isA() const
+    AcRxClass* isA() const override
 
 #define ACRX_DEFINE_MEMBERS(CLASS)                                                    \
     AcRxClass* CLASS::gpDesc = nullptr;                                               \

@@ -1,9 +1,9 @@
 #include "ut/Win32.h"
 
 #include <dlfcn.h>
-#include <link.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +21,13 @@ struct LoadedModule {
 std::map<void*, LoadedModule>& loadedModules() {
     static std::map<void*, LoadedModule> modules;
     return modules;
+}
+
+thread_local std::string t_lastError;
+
+std::vector<std::string>& searchPath() {
+    static std::vector<std::string> folders;
+    return folders;
 }
 
 std::set<std::string>& hiddenExports() {
@@ -42,24 +49,41 @@ DllMainFunction dllMainOf(void* handle) {
     return reinterpret_cast<DllMainFunction>(dlsym(handle, "DllMain"));
 }
 
+// Only handles the loader gave out have a path: anything else is not followed into the dynamic
+// loader, which would take whatever it points to for one of its module records.
 std::string pathOf(void* handle) {
     auto it = loadedModules().find(handle);
-    if (it != loadedModules().end()) return it->second.path;
-    link_map* map = nullptr;
-    if (dlinfo(handle, RTLD_DI_LINKMAP, &map) == 0 && map && map->l_name && *map->l_name)
-        return absolutePath(map->l_name);
-    return {};
+    return it != loadedModules().end() ? it->second.path : std::string();
 }
 
-}  // namespace
+std::string folderOf(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash == 0 ? 1 : slash);
+}
 
-extern "C" {
+// The folder of the shared object that holds `address`; empty when that is not known by a full
+// path (the main program names itself as it was started).
+std::string folderOfCode(const void* address) {
+    Dl_info info{};
+    if (address == nullptr || dladdr(address, &info) == 0 || info.dli_fname == nullptr ||
+        info.dli_fname[0] != '/')
+        return {};
+    return folderOf(absolutePath(info.dli_fname));
+}
 
-HMODULE LoadLibraryA(const char* fileName) {
-    if (fileName == nullptr || *fileName == '\0') return nullptr;
-    std::string path = absolutePath(fileName);
+std::string hostProgramFolder() {
+    char path[PATH_MAX];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    return length > 0 && length < sizeof path ? folderOf(path) : std::string();
+}
+
+HMODULE loadFile(const std::string& path) {
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) return nullptr;
+    if (handle == nullptr) {
+        const char* reason = dlerror();
+        t_lastError = reason != nullptr ? reason : "the dynamic loader refused it";
+        return nullptr;
+    }
     LoadedModule& module = loadedModules()[handle];
     if (module.count++ > 0) return handle;
     module.path = path;
@@ -70,6 +94,23 @@ HMODULE LoadLibraryA(const char* fileName) {
         return nullptr;
     }
     return handle;
+}
+
+}  // namespace
+
+extern "C" {
+
+// A name without a folder is the first candidate that exists (loaded or refused), as the
+// requesting code's folder, the host's and the search path have it.
+__attribute__((noinline)) HMODULE LoadLibraryA(const char* fileName) {
+    t_lastError.clear();
+    if (fileName == nullptr || *fileName == '\0') return nullptr;
+    for (const std::string& candidate :
+         vthost::moduleCandidates(fileName, __builtin_return_address(0))) {
+        if (access(candidate.c_str(), F_OK) == 0) return loadFile(absolutePath(candidate.c_str()));
+    }
+    t_lastError = std::string(fileName) + ": no such module";
+    return nullptr;
 }
 
 BOOL FreeLibrary(HMODULE module) {
@@ -122,6 +163,33 @@ DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size) {
 }  // extern "C"
 
 namespace vthost {
+
+void setModuleSearchPath(const char* folders) {
+    searchPath().clear();
+    std::string all = folders != nullptr ? folders : "";
+    for (std::size_t start = 0; start <= all.size();) {
+        std::size_t end = std::min(all.find(':', start), all.size());
+        if (end > start) searchPath().push_back(all.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+std::vector<std::string> moduleCandidates(const char* fileName, const void* requester) {
+    std::string name = fileName != nullptr ? fileName : "";
+    if (name.empty()) return {};
+    if (name.find('/') != std::string::npos) return {name};
+    std::vector<std::string> folders{folderOfCode(requester), hostProgramFolder()};
+    folders.insert(folders.end(), searchPath().begin(), searchPath().end());
+    std::vector<std::string> candidates;
+    std::set<std::string> seen;
+    for (const std::string& folder : folders)
+        if (!folder.empty() && seen.insert(folder).second)
+            candidates.push_back(folder == "/" ? "/" + name : folder + "/" + name);
+    return candidates;
+}
+
+std::string lastModuleLoadError() { return t_lastError; }
+
 void hideExport(const char* name) { hiddenExports().insert(name); }
 void unhideExport(const char* name) { hiddenExports().erase(name); }
 void unhideAllExports() { hiddenExports().clear(); }

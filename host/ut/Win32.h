@@ -3,8 +3,12 @@
 // with process attach after loading (FALSE refuses the load) and process detach before unloading.
 // GetModuleHandleA(nullptr) names the host program; GetProcAddress finds the host's exported
 // functions by name (C functions by plain name, C++ functions by their decorated name).
+// A module named without a folder is looked for beside the module that asks, beside the host
+// program and on the host's module search path, in that order; never in the current folder.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 using BOOL = int;
 using DWORD = std::uint32_t;
@@ -30,10 +34,22 @@ BOOL FreeLibrary(HMODULE module);
 HMODULE GetModuleHandleA(const char* moduleName);
 FARPROC GetProcAddress(HMODULE module, const char* procName);
 // Copies the module's full path (at most size - 1 characters and a terminator); 0 on failure.
+// Only the host program and handles that LoadLibraryA gave out (and not yet freed) have one.
 DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size);
 }
 
 namespace vthost {
+// The host's module search path: folders searched after the requesting module's and the host
+// program's, separated by ':'. Null or empty clears it.
+void setModuleSearchPath(const char* folders);
+// Where a module named `fileName` is looked for when `requester` (an address in the code that
+// asks; null for the host) loads it: the name itself when it has a folder, else the candidate
+// paths in search order, each folder once.
+std::vector<std::string> moduleCandidates(const char* fileName, const void* requester);
+// Why the last LoadLibraryA on this thread failed: the dynamic loader's reason, or empty when the
+// file loaded and its DllMain refused (or when it succeeded).
+std::string lastModuleLoadError();
+
 // Test switch: GetProcAddress answers null for a hidden name, as a host that lacks it would.
 void hideExport(const char* name);
 void unhideExport(const char* name);

@@ -104,6 +104,7 @@ public:
     static inline int live = 0;
     static inline Adesk::Int16 written = 1, readable = 1;
     static inline bool failRead = false, extraItem = false, failWrite = false;
+    static inline std::function<void()> onFileWrite;  // runs while a file filer writes it
     Adesk::Int32 value = 0;
     AcDbObjectId target;
 
@@ -112,12 +113,14 @@ public:
     static void reset() {
         written = readable = 1;
         failRead = extraItem = failWrite = false;
+        onFileWrite = nullptr;
     }
     // Record: base object; Int16 version; Int32 value; HardPointer target; UInt8 when extraItem.
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override {
         if (AcDbObject::dwgOutFields(filer) != Acad::eOk) return filer->filerStatus();
         if (failWrite && filer->filerType() == AcDb::kFileFiler)
             filer->setFilerStatus(Acad::eFilerError);
+        if (onFileWrite && filer->filerType() == AcDb::kFileFiler) onFileWrite();
         filer->writeInt16(written);
         filer->writeInt32(value);
         filer->writeHardPointerId(target);

@@ -2,8 +2,13 @@
 // program), and the operating-system calls that modules use to find the host and themselves.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 
 #include "HostTestSupport.h"
@@ -37,6 +42,7 @@ protected:
     }
     void TearDown() override {
         for (const char* name : kSwitches) unsetenv(name);
+        vthost::setModuleSearchPath(nullptr);
         vthost::unhideAllExports();
         acrxDynamicLinker()->unloadAll();
     }
@@ -138,6 +144,103 @@ TEST_F(ModuleLoadingTest, ModuleFindsItsFileAndExports) {
     auto name = vthost::procAddress<NameFunction>(module, "testmoduleName");
     ASSERT_NE(name, nullptr);
     EXPECT_STREQ(name(), "testmodule");
+}
+
+// A fresh folder under /tmp, removed with everything in it.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        char pattern[] = "/tmp/vt-modules-XXXXXX";
+        if (mkdtemp(pattern) != nullptr) m_path = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const char* name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+void writeText(const std::filesystem::path& path, const char* text) {
+    std::ofstream(path) << text;
+}
+
+// Loading by a bare name used to try the current folder first: a module planted where the host
+// was started ran its code, and an unrelated file of the name made loading fail silently.
+TEST_F(ModuleLoadingTest, ANameWithoutAFolderIsNeverLookedForInTheCurrentFolder) {
+    ScratchFolder here;
+    std::filesystem::copy_file(modulePath(), here / "planted.arx");
+    writeText(here / kModule, "not a module");
+    std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(here.path());
+
+    EXPECT_FALSE(acrxLoadModule("planted.arx", true));
+    EXPECT_EQ(output.take(),
+              "\nUnable to load planted.arx: not found beside the requesting module, beside the "
+              "host program or on the module search path\n");
+    EXPECT_TRUE(acrxLoadModule(kModule, true));
+    EXPECT_EQ(output.take(), "attach\ninit\n");
+    EXPECT_EQ(acrxDynamicLinker()->loadedModuleNames(), std::vector<std::string>{modulePath()});
+    EXPECT_EQ(LoadLibraryA("planted.arx"), nullptr);
+    EXPECT_TRUE(acrxLoadModule("./planted.arx", false)) << "a path names the file itself";
+    std::filesystem::current_path(started);
+}
+
+// The order is the requesting module's folder, the host program's, the search path; a candidate
+// that cannot be loaded is reported with the loader's reason and the search goes on.
+TEST_F(ModuleLoadingTest, CandidatesComeInOrderAndRefusalsSayWhy) {
+    ScratchFolder first, second;
+    writeText(first / "other.arx", "not a module");
+    std::filesystem::create_directory(second / "sub.arx");
+    std::filesystem::copy_file(modulePath(), second / "other.arx");
+    vthost::setModuleSearchPath((first.path().string() + "::" + second.path().string()).c_str());
+    std::string program = hostProgramPath();
+    std::string programFolder = program.substr(0, program.rfind('/'));
+    EXPECT_EQ(vthost::moduleCandidates("other.arx", nullptr),
+              (std::vector<std::string>{programFolder + "/other.arx",
+                                        (first / "other.arx").string(),
+                                        (second / "other.arx").string()}));
+
+    ASSERT_TRUE(acrxLoadModule("other.arx", true));
+    std::string transcript = output.take();
+    std::string refusal = "\nUnable to load " + (first / "other.arx").string() + ": ";
+    ASSERT_EQ(transcript.rfind(refusal, 0), 0u) << transcript;
+    EXPECT_GT(transcript.find('\n', refusal.size()), refusal.size()) << "a reason is given";
+    EXPECT_TRUE(transcript.ends_with("\nattach\ninit\n")) << transcript;
+    EXPECT_EQ(acrxDynamicLinker()->loadedModuleNames(),
+              std::vector<std::string>{(second / "other.arx").string()});
+
+    HMODULE other = GetModuleHandleA("other.arx");
+    const void* inOther = reinterpret_cast<const void*>(GetProcAddress(other, "testmoduleName"));
+    ASSERT_NE(inOther, nullptr);
+    EXPECT_EQ(vthost::moduleCandidates(kModule, inOther),
+              (std::vector<std::string>{(second / kModule).string(), modulePath(),
+                                        (first / kModule).string()}));
+    EXPECT_FALSE(acrxLoadModule("sub.arx", true));
+    EXPECT_EQ(output.take().rfind("\nUnable to load " + (second / "sub.arx").string() +
+                                      ": not a regular file\n", 0),
+              0u);
+}
+
+// Handles the loader did not give out used to be passed to the dynamic loader, which read what
+// they pointed to as one of its module records (here one that names a planted file).
+TEST_F(ModuleLoadingTest, OnlyHandlesTheLoaderGaveOutHaveAFileName) {
+    struct { void* base; const char* name; void* dynamic; void* next; void* previous; } record{
+        nullptr, "/planted/module.so", nullptr, nullptr, nullptr};
+    int onStack = 0;
+    auto onHeap = std::make_unique<char[]>(64);
+    char path[PATH_MAX] = "untouched";
+    for (void* handle : {static_cast<void*>(&record), static_cast<void*>(&onStack),
+                         static_cast<void*>(onHeap.get())})
+        EXPECT_EQ(GetModuleFileNameA(handle, path, sizeof path), 0u);
+    ASSERT_TRUE(acrxLoadModule(kModule, false));
+    HMODULE module = GetModuleHandleA(kModule);
+    EXPECT_GT(GetModuleFileNameA(module, path, sizeof path), 0u);
+    acrxDynamicLinker()->unloadAll();
+    EXPECT_EQ(GetModuleFileNameA(module, path, sizeof path), 0u) << "freed";
 }
 
 TEST(Win32Test, HostProgramExportsAreFoundByNameUnlessHidden) {
