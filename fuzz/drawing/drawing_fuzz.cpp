@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "boot/Host.h"
+#include "db/DatabaseAccess.h"
 #include "db/AcDbDatabase.h"
 #include "db/DrawingFile.h"
 #include "db/DwgStreamFiler.h"
@@ -52,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::vector<std::uint8_t> saved, undone;
     if (vthost::saveDwgBytes(db, saved) != Acad::eOk) std::abort();
-    db.forEachObject([](AcDbObject* object) {
+    vthost::DatabaseAccess::forEachObject(db, [](AcDbObject* object) {
         vthost::ObjectAccess::restoreSnapshot(object, vthost::ObjectAccess::takeSnapshot(object));
     });
     if (vthost::saveDwgBytes(db, undone) != Acad::eOk || undone != saved) std::abort();

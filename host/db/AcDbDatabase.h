@@ -15,6 +15,9 @@
 class AcDbDictionary;
 class AcDbBlockTable;
 class AcDbTransactionManager;
+namespace vthost {
+class DatabaseAccess;
+}
 
 class AcDbDatabase : public AcRxObject {
 public:
@@ -61,27 +64,26 @@ public:
     vthost::HeaderVariables& headerVariables() { return m_header; }
     const vthost::HeaderVariables& headerVariables() const { return m_header; }
 
-    // Host internals: slots by handle, enumeration, and the drawing's well-known ids.
-    AcDbObject* objectAt(std::uint32_t handle) const;
+    // The drawing's identity: its serial in this session, the next handle it gives out, how many
+    // objects it holds, and whether a handle's object is gone for good.
     bool isPermanentlyErased(std::uint32_t handle) const;
     std::uint32_t serial() const { return m_serial; }
     std::uint32_t handseed() const { return m_nextHandle; }
     std::size_t objectCount() const { return m_objectCount; }
-    // Calls fn for every resident object in handle order (erased ones included).
-    void forEachObject(const std::function<void(AcDbObject*)>& fn) const;
-    // Removes an object created since the aborted transaction began; its id is then gone for good.
-    void uncreate(std::uint32_t handle);
-    // Used when reading a drawing: puts an object under a handle given by the file.
-    Acad::ErrorStatus addWithHandle(AcDbObject* object, std::uint32_t handle);
-    void setHandseed(std::uint32_t next) { m_nextHandle = next; }
-    // Used when reading a drawing: every handle below `below` that holds no object counts as
-    // permanently erased (its object was erased, or undone, before the drawing was saved).
-    void setHandlesGoneBelow(std::uint32_t below) { m_goneBelow = below; }
-    void setWellKnownIds(AcDbObjectId namedObjects, AcDbObjectId blockTable,
-                         AcDbObjectId modelSpace, AcDbObjectId paperSpace);
     static constexpr std::uint32_t kMaxHandle = 1u << 28;
 
 private:
+    // Reached by the host itself through vthost::DatabaseAccess (db/DatabaseAccess.h).
+    friend class vthost::DatabaseAccess;
+    AcDbObject* objectAt(std::uint32_t handle) const;
+    void forEachObject(const std::function<void(AcDbObject*)>& fn) const;
+    void uncreate(std::uint32_t handle);
+    Acad::ErrorStatus addWithHandle(AcDbObject* object, std::uint32_t handle);
+    void setHandseed(std::uint32_t next) { m_nextHandle = next; }
+    void setHandlesGoneBelow(std::uint32_t below) { m_goneBelow = below; }
+    void setWellKnownIds(AcDbObjectId namedObjects, AcDbObjectId blockTable,
+                         AcDbObjectId modelSpace, AcDbObjectId paperSpace);
+
     AcDbObject** slot(std::uint32_t handle, bool create);
     void buildDefaultDrawing();
 

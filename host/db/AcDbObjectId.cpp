@@ -1,3 +1,4 @@
+#include "db/DatabaseAccess.h"
 #include "db/AcDbObjectId.h"
 
 #include "db/AcDbDatabase.h"
@@ -10,13 +11,13 @@ AcDbDatabase* AcDbObjectId::database() const {
 
 bool AcDbObjectId::isValid() const {
     AcDbDatabase* db = database();
-    return db != nullptr && (db->objectAt(m_handle) != nullptr || db->isPermanentlyErased(m_handle));
+    return db != nullptr && (vthost::DatabaseAccess::objectAt(*db, m_handle) != nullptr || db->isPermanentlyErased(m_handle));
 }
 
 bool AcDbObjectId::isErased() const {
     AcDbDatabase* db = database();
     if (db == nullptr) return false;
-    AcDbObject* object = db->objectAt(m_handle);
+    AcDbObject* object = vthost::DatabaseAccess::objectAt(*db, m_handle);
     return object == nullptr ? db->isPermanentlyErased(m_handle) : object->isErased();
 }
 
@@ -25,7 +26,7 @@ bool AcDbObjectId::isEffectivelyErased() const {
     for (int depth = 0; depth < 64 && !id.isNull(); ++depth) {
         if (id.isErased()) return true;
         AcDbDatabase* db = id.database();
-        AcDbObject* object = db ? db->objectAt(id.m_handle) : nullptr;
+        AcDbObject* object = db ? vthost::DatabaseAccess::objectAt(*db, id.m_handle) : nullptr;
         if (object == nullptr) return false;
         id = object->ownerId();
     }

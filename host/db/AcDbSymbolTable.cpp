@@ -1,3 +1,4 @@
+#include "db/DatabaseAccess.h"
 #include "db/AcDbSymbolTable.h"
 
 #include <algorithm>
@@ -88,7 +89,7 @@ Acad::ErrorStatus AcDbSymbolTable::getAt(const char* name, AcDbObjectId& id, boo
     if (db == nullptr) return Acad::eKeyNotFound;
     bool foundErased = false;
     for (const AcDbObjectId& recordId : m_records.ids()) {
-        auto* record = AcDbSymbolTableRecord::cast(db->objectAt(recordId.rawHandle()));
+        auto* record = AcDbSymbolTableRecord::cast(vthost::DatabaseAccess::objectAt(*db, recordId.rawHandle()));
         if (record == nullptr) continue;
         bool match = false;
         vthost::ObjectAccess::withReadAccess(record, [&] {

@@ -1,3 +1,4 @@
+#include "db/DatabaseAccess.h"
 #include "db/AcDbTransactionManager.h"
 
 #include <memory>
@@ -75,7 +76,7 @@ void AcDbTransactionManager::recordAdded(std::uint32_t handle) {
     Frame& top = m_frames.back();
     top.added.push_back(handle);
     top.addedSet.insert(handle);
-    if (AcDbObject* object = m_database->objectAt(handle))
+    if (AcDbObject* object = vthost::DatabaseAccess::objectAt(*m_database, handle))
         vthost::ObjectAccess::setUndoStamp(object, top.stamp);
 }
 
@@ -114,13 +115,13 @@ void AcDbTransactionManager::rollBack(Frame& frame) {
     }
     std::vector<AcDbObject*> restored;
     for (auto& [handle, record] : frame.records) {
-        AcDbObject* object = m_database->objectAt(handle);
+        AcDbObject* object = vthost::DatabaseAccess::objectAt(*m_database, handle);
         if (object == nullptr) continue;
         vthost::ObjectAccess::restoreRecord(object, *record);
         vthost::ObjectAccess::setUndoStamp(object, 0);
         restored.push_back(object);
     }
-    for (auto it = frame.added.rbegin(); it != frame.added.rend(); ++it) m_database->uncreate(*it);
+    for (auto it = frame.added.rbegin(); it != frame.added.rend(); ++it) vthost::DatabaseAccess::uncreate(*m_database, *it);
     for (AcDbObject* object : restored) vthost::ObjectAccess::sendModifyUndone(object);
 }
 
@@ -134,7 +135,7 @@ Acad::ErrorStatus AcDbTransactionManager::getObjectIn(Frame& frame, AcDbObject*&
                                                       AcDbObjectId id, AcDb::OpenMode mode,
                                                       bool openErased) {
     AcDbDatabase* db = id.database();
-    AcDbObject* object = db ? db->objectAt(id.rawHandle()) : nullptr;
+    AcDbObject* object = db ? vthost::DatabaseAccess::objectAt(*db, id.rawHandle()) : nullptr;
     if (object != nullptr && object->isTransactionResident()) {
         if (object->isErased() && !openErased) return Acad::eWasErased;
         if (mode == AcDb::kForWrite && !object->isWriteEnabled()) {

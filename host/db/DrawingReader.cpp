@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "db/DatabaseAccess.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbProxyObject.h"
@@ -348,12 +349,12 @@ bool DrawingReader::ownerChainsEnd() const {
 void DrawingReader::commit() {
     for (Staged& entry : m_objects) {
         AcDbObject* object = entry.object.release();
-        m_db.addWithHandle(object, entry.handle);
+        vthost::DatabaseAccess::addWithHandle(m_db, object, entry.handle);
         ObjectAccess::markLoaded(object);
     }
-    m_db.setHandseed(m_handseed);
-    m_db.setHandlesGoneBelow(m_handseed);
-    m_db.setWellKnownIds(m_wellKnown[0], m_wellKnown[1], m_wellKnown[2], m_wellKnown[3]);
+    vthost::DatabaseAccess::setHandseed(m_db, m_handseed);
+    vthost::DatabaseAccess::setHandlesGoneBelow(m_db, m_handseed);
+    vthost::DatabaseAccess::setWellKnownIds(m_db, m_wellKnown[0], m_wellKnown[1], m_wellKnown[2], m_wellKnown[3]);
     for (auto& [name, value] : m_variables) m_db.headerVariables().put(name, value);
 }
 

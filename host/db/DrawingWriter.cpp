@@ -20,6 +20,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "db/DatabaseAccess.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbProxyObject.h"
 #include "db/DrawingFile.h"
@@ -127,7 +128,7 @@ Acad::ErrorStatus saveDwgBytes(AcDbDatabase& db, std::vector<std::uint8_t>& byte
     std::vector<Entry> entries;
     entries.reserve(db.objectCount());
     Acad::ErrorStatus status = Acad::eOk;
-    db.forEachObject([&](AcDbObject* object) {
+    vthost::DatabaseAccess::forEachObject(db, [&](AcDbObject* object) {
         if (object->isErased() || object->objectId().isEffectivelyErased()) return;
         std::uint32_t index = classes.indexOf(object);
         if (index == kNoClass) status = Acad::eFilerError;

@@ -1,3 +1,4 @@
+#include "db/DatabaseAccess.h"
 #include "db/ObjectAccess.h"
 
 #include "db/AcDbDatabase.h"
@@ -143,7 +144,7 @@ Acad::ErrorStatus acdbOpenAcDbObject(AcDbObject*& pObj, AcDbObjectId id, AcDb::O
     if (id.isNull()) return Acad::eNullObjectId;
     AcDbDatabase* db = id.database();
     if (db == nullptr) return Acad::ePermanentlyErased;
-    AcDbObject* object = db->objectAt(id.rawHandle());
+    AcDbObject* object = vthost::DatabaseAccess::objectAt(*db, id.rawHandle());
     if (object == nullptr) return Acad::ePermanentlyErased;
     if (object->isErased() && !openErased) return Acad::eWasErased;
     Acad::ErrorStatus status = vthost::ObjectAccess::open(object, mode);

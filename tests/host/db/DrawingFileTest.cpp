@@ -6,6 +6,7 @@
 #include "EntitySamples.h"
 #include "DbTestSupport.h"
 #include "DrawingLayout.h"
+#include "db/DatabaseAccess.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbProxyObject.h"
 #include "db/AcDbSymbolTable.h"
@@ -109,8 +110,8 @@ TEST_F(DrawingFile, EveryClassWritesBackTheSameBytes) {
     ASSERT_EQ(status, Acad::eOk);
     EXPECT_EQ(savedBytes(*reopened), bytes);
     EXPECT_EQ(reopened->objectCount(), db->objectCount());
-    db->forEachObject([&](AcDbObject* object) {
-        AcDbObject* copy = reopened->objectAt(object->objectId().rawHandle());
+    vthost::DatabaseAccess::forEachObject(*db, [&](AcDbObject* object) {
+        AcDbObject* copy = vthost::DatabaseAccess::objectAt(*reopened, object->objectId().rawHandle());
         ASSERT_NE(copy, nullptr);
         EXPECT_EQ(copy->isA(), object->isA()) << object->isA()->name();
     });

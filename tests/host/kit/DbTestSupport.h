@@ -12,6 +12,7 @@
 #include <string>
 
 #include "HostTestSupport.h"
+#include "db/DatabaseAccess.h"
 #include "db/AcDbDatabase.h"
 #include "db/AcDbDwgFiler.h"
 #include "db/AcDbObjectReactor.h"
@@ -197,7 +198,7 @@ protected:
     // The object behind an id, for looking at counters and states; not an open.
     template <class T = AcDbObject>
     T* peek(AcDbObjectId id) {
-        return static_cast<T*>(db->objectAt(id.rawHandle()));
+        return static_cast<T*>(vthost::DatabaseAccess::objectAt(*db, id.rawHandle()));
     }
     int valueOf(AcDbObjectId id) {
         auto* object = open<VtTestObject>(id, AcDb::kForRead, true);
