@@ -67,16 +67,17 @@ CommandOutcome reportUnknown(const std::string& typed) {
 
 CommandOutcome finish(const std::string& name) {
     bool cancelled = commandLine().takeCancelled() || g_run.cancelled;
-    CommandOutcome outcome = g_run.failed ? CommandOutcome::kFailed
-                             : cancelled  ? CommandOutcome::kCancelled
-                                          : CommandOutcome::kEnded;
-    if (outcome == CommandOutcome::kFailed)
+    if (g_run.failed) {
         tellReactors([&](AcEditorReactor* r) { r->commandFailed(name.c_str()); });
-    else if (outcome == CommandOutcome::kCancelled)
+        return CommandOutcome::kFailed;
+    }
+    if (cancelled) {
+        acutPrintf("*Cancel*");
         tellReactors([&](AcEditorReactor* r) { r->commandCancelled(name.c_str()); });
-    else
-        tellReactors([&](AcEditorReactor* r) { r->commandEnded(name.c_str()); });
-    return outcome;
+        return CommandOutcome::kCancelled;
+    }
+    tellReactors([&](AcEditorReactor* r) { r->commandEnded(name.c_str()); });
+    return CommandOutcome::kEnded;
 }
 
 // Locks the drawing and opens the undo group (outermost modal command only), runs the command,
@@ -109,7 +110,10 @@ CommandOutcome execute(AcEdCommand* command) {
 
 }  // namespace
 
-void failCommand() { g_run.failed = true; }
+void failCommand(const std::string& message) {
+    g_run.failed = true;
+    commandLine().reject(message);
+}
 void requestQuit() { g_run.quit = true; }
 bool quitRequested() { return g_run.quit; }
 void cancelCommand() { g_run.cancelled = true; }
@@ -125,7 +129,7 @@ CommandOutcome runCommand(const std::string& typed) {
     if (command == nullptr && !hostOnly) command = stack->lookupLocalCmd(name.c_str());
     HeaderValue variable;
     if (command == nullptr && findVariable(name, variable) && stack->lookupHostCmd("SETVAR")) {
-        commandLine().pushAnswers({name}, false, true);
+        commandLine().pushAnswers({name}, true, true);
         return execute(stack->lookupHostCmd("SETVAR"));
     }
     if (command == nullptr) return reportUnknown(typed);

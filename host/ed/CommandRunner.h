@@ -19,8 +19,9 @@ CommandOutcome runCommand(const std::string& typed);
 // script stopped at an error on the way.
 bool commandLoop();
 // Called by a command to say how it ends: failed (commandFailed) or cancelled (commandCancelled).
-// A prompt cancelled or left without input also makes the command cancelled.
-void failCommand();
+// A prompt cancelled or left without input also makes the command cancelled. failCommand prints
+// the message as one line; in a script it also stops the script.
+void failCommand(const std::string& message);
 void cancelCommand();
 // QUIT: the Command prompt ends after the command that asked.
 void requestQuit();

@@ -9,7 +9,8 @@ namespace vthost {
 namespace {
 
 bool keywordCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '?';
 }
 
 bool validWord(const std::string& word) {

@@ -1,5 +1,5 @@
 // vthost::KeywordList: the keywords acedInitGet establishes for the next input call. A list is
-// keywords separated by spaces (letters, digits and hyphens); a keyword's capital letters are the
+// keywords separated by spaces (letters, digits, hyphens and "?"); a keyword's capital letters are the
 // short form the user may type ("LType": "LT", or any longer start such as "LTY"), or it is given
 // as "KEYWORD,ABBR". An optional "_" (alone or before the first of them) starts the global names,
 // matched by position with the local ones; without it each keyword is its own global name. The

@@ -38,18 +38,18 @@ const char* statusText(Acad::ErrorStatus status) {
 bool save(AcApDocument* doc, const std::string& path) {
     Acad::ErrorStatus status = saveDrawing(doc, path);
     if (status == Acad::eOk) {
-        acutPrintf("\nSaved %s.", doc->fileName());
+        acutPrintf("\nSaved %s.", doc->docTitle());
         return true;
     }
-    acutPrintf("\nCannot save %s: %s.", path.c_str(), statusText(status));
-    failCommand();
+    failCommand("Cannot save " + (path.empty() ? std::string(doc->docTitle()) : path) + ": " + statusText(status) + ".");
     return false;
 }
 
 bool saveWithName(AcApDocument* doc) {
     std::string name;
-    std::string prompt = std::string("\nSave drawing as <") + doc->docTitle() + ".dwg>: ";
-    if (!askFileName(prompt, name)) name = std::string(doc->docTitle()) + ".dwg";
+    std::string suggested = *doc->fileName() ? doc->docTitle() : std::string(doc->docTitle()) + ".dwg";
+    std::string prompt = "\nSave drawing as <" + suggested + ">: ";
+    if (!askFileName(prompt, name)) name = *doc->fileName() ? doc->fileName() : suggested;
     if (commandLine().takeCancelled()) return cancelCommand(), false;
     return save(doc, name);
 }
@@ -77,8 +77,7 @@ void openCommand() {
     Acad::ErrorStatus status = Acad::eOk;
     AcApDocument* doc = openDrawing(name, status);
     if (doc == nullptr) {
-        acutPrintf("\nCannot open %s: %s.", name.c_str(), statusText(status));
-        return failCommand();
+        return failCommand("Cannot open " + name + ": " + statusText(status) + ".");
     }
     acutPrintf("\n%s is the current drawing.", doc->docTitle());
 }
@@ -113,21 +112,20 @@ void drawingsCommand() {
     std::vector<AcApDocument*> docs = acDocManager->documents();
     if (docs.empty()) { acutPrintf("\nNo drawing is open."); return; }
     for (std::size_t i = 0; i < docs.size(); ++i)
-        acutPrintf("\n%c%zu  %s%s%s", docs[i] == currentDrawing() ? '*' : ' ', i + 1, docs[i]->docTitle(),
-                   docs[i]->state().undo.hasUnsavedChanges() ? "  (changed)" : "",
-                   *docs[i]->fileName() ? (std::string("  ") + docs[i]->fileName()).c_str() : "");
+        acutPrintf("\n%c%zu  %s%s", docs[i] == currentDrawing() ? '*' : ' ', i + 1, docs[i]->docTitle(),
+                   docs[i]->state().undo.hasUnsavedChanges() ? "  (changed)" : "");
     acedInitGet(RSG_NOZERO | RSG_NONEG, nullptr);
     int number = 0;
     int status = acedGetInt("\nEnter number of drawing to make current <keep>: ", &number);
     if (status != RTNORM) return;
-    if (number > static_cast<int>(docs.size())) { acutPrintf("\nNo drawing has number %d.", number); return failCommand(); }
+    if (number > static_cast<int>(docs.size())) return failCommand("No drawing has number " + std::to_string(number) + ".");
     acDocManager->setCurDocument(docs[static_cast<std::size_t>(number - 1)]);
     acutPrintf("\n%s is the current drawing.", currentDrawing()->docTitle());
 }
 
 void loadModule(const std::string& name) {
     if (loadModuleIntoSession(name.c_str(), true)) acutPrintf("\n%s loaded.", name.c_str());
-    else failCommand();
+    else failCommand("Cannot load " + name + ".");
 }
 
 void listModules() {
@@ -147,8 +145,7 @@ void arxCommand() {
         return;
     if (chosen == "Load") return loadModule(name);
     if (acrxUnloadModule(name.c_str())) { acutPrintf("\n%s unloaded.", name.c_str()); return; }
-    acutPrintf("\n%s could not be unloaded (not loaded, locked, or it refused).", name.c_str());
-    failCommand();
+    failCommand(name + " could not be unloaded (not loaded, locked, or it refused).");
 }
 
 void apploadCommand() {
@@ -160,8 +157,7 @@ void scriptCommand() {
     std::string name;
     if (!askFileName("\nEnter script file name: ", name)) return;
     if (commandLine().pushScript(name)) return;
-    acutPrintf("\nCannot read script %s.", name.c_str());
-    failCommand();
+    failCommand("Cannot read script " + name + ".");
 }
 
 }  // namespace

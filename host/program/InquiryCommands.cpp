@@ -113,15 +113,12 @@ void areaOfObject() {
     ads_name name;
     ads_point at;
     AcDbObjectId id;
-    if (acedEntSel("\nSelect objects: ", name, at) != RTNORM || acdbGetObjectId(id, name) != Acad::eOk) {
-        acutPrintf("\nNothing found there.");
-        return;
-    }
+    int status = acedEntSel("\nSelect objects: ", name, at);
+    if (status == RTCAN) return;
+    if (status != RTNORM || acdbGetObjectId(id, name) != Acad::eOk) return failCommand("Nothing found there.");
     AcDbCurve* curve = nullptr;
-    if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk) {
-        acutPrintf("\nSelected object does not have an area.");
-        return;
-    }
+    if (acdbOpenObject(curve, id, AcDb::kForRead) != Acad::eOk)
+        return failCommand("The selected object has no area.");
     double start = 0, end = 0, length = 0, area = 0;
     curve->getArea(area);
     curve->getStartParam(start), curve->getEndParam(end), curve->getDistAtParam(end, length);
@@ -194,8 +191,7 @@ void setvarCommand() {
     if (std::string(name) == "?") return listVariables();
     resbuf current{};
     if (acedGetVar(name, &current) != RTNORM) {
-        acutPrintf("\nUnknown variable name.");
-        return failCommand();
+        return failCommand(std::string("Unknown variable name ") + name + ".");
     }
     std::string shown = valueText(current);
     if (current.restype == RTSTR) std::free(current.resval.rstring);
@@ -206,8 +202,7 @@ void setvarCommand() {
     if (acedGetString(current.restype == RTSTR, prompt.c_str(), text) != RTNORM || text[0] == '\0') return;
     resbuf value{};
     if (!parseValue(text, current.restype, value) || acedSetVar(name, &value) != RTNORM) {
-        acutPrintf("\nInvalid value for %s.", upper.c_str());
-        return failCommand();
+        return failCommand("Invalid value for " + upper + ".");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "program/CommandSupport.h"
 #include "program/HostCommands.h"
+#include "ed/CommandLine.h"
 #include "ed/Selection.h"
 #include "ed/SystemVariables.h"
 #include "ed/UserInput.h"
@@ -126,7 +127,7 @@ void ddeditCommand() {
         if (status == RTERROR) {
             resbuf errnoValue{};
             if (acedGetVar("ERRNO", &errnoValue) == RTNORM && errnoValue.resval.rint == 52) return;
-            acutPrintf("\nNothing found there.");
+            if (commandLine().reject("Nothing found there.")) return;
             continue;
         }
         if (status != RTNORM) return;
@@ -137,7 +138,7 @@ void ddeditCommand() {
         bool isText = annotationText(entity, old);
         entity->close();
         if (!isText) {
-            acutPrintf("\nThat is not a text, attribute or multiline text.");
+            if (commandLine().reject("That is not a text, attribute or multiline text.")) return;
             continue;
         }
         char text[132] = "";
