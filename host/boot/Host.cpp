@@ -1,6 +1,9 @@
 #include "boot/Host.h"
 
+#include "ap/AcApDocManager.h"
+#include "ap/DocumentSession.h"
 #include "db/HostClasses.h"
+#include "ed/AcEditor.h"
 #include "ent/EntityClasses.h"
 #include "rx/AcRxClass.h"
 #include "rx/AcRxDynamicLinker.h"
@@ -10,6 +13,12 @@ namespace vthost {
 
 namespace {
 bool g_started = false;
+
+// Each drawing closes as the CLOSE command would, so modules hear kUnloadDwgMsg while loaded.
+void closeAllDrawings() {
+    while (acDocManager != nullptr && acDocManager->documentCount() > 0)
+        closeDrawing(acDocManager->documents().back());
+}
 }
 
 void startHost() {
@@ -19,11 +28,15 @@ void startHost() {
     registerDatabaseClasses();
     registerEntityClasses();
     acrxBuildClassHierarchy();
+    registerEditorObjects();
+    createDocumentManager();
 }
 
 void stopHost() {
     if (!g_started) return;
+    closeAllDrawings();
     acrxDynamicLinker()->unloadAll();
+    deleteDocumentManager();
     shutdownRuntime();
     g_started = false;
 }

@@ -3,8 +3,10 @@
 #pragma once
 
 namespace vthost {
-// Idempotent.
+// Idempotent. Registers the host's classes, enters the editor and the command stack in the
+// registry and creates the document manager, all before any module loads.
 void startHost();
-// Unloads every module (last loaded first) and deletes the registry.
+// Closes every drawing (modules get kUnloadDwgMsg), unloads every module (last loaded first),
+// deletes the document manager, then the registry.
 void stopHost();
 }  // namespace vthost

@@ -65,6 +65,7 @@ void AcDbObject::assertWriteEnabled(Adesk::Boolean autoUndo, Adesk::Boolean reco
 void AcDbObject::recordUndo() {
     AcDbDatabase* db = database();
     AcDbTransactionManager* transactions = db != nullptr ? db->transactionManager() : nullptr;
+    vthost::TransactionAccess::aboutToChange(transactions, this);
     bool forOpen = !m_new && !m_openRecord;
     bool forTransaction = vthost::TransactionAccess::needsRecord(transactions, this);
     if (!forOpen && !forTransaction) return;

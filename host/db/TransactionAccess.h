@@ -1,12 +1,13 @@
 // vthost::TransactionAccess: how the database and its objects tell the transaction manager what
-// changed (an object about to be modified, an object added), so that an abort can undo it.
-// Host-internal.
+// changed (an object about to be modified, an object added), so that an abort can undo it. The
+// database's undo recorder, when one is attached, hears the same. Host-internal.
 #pragma once
 #include <cstdint>
 #include <utility>
 
 #include "db/AcDbTransactionManager.h"
 #include "db/UndoRecord.h"
+#include "db/UndoRecorder.h"
 
 namespace vthost {
 class TransactionAccess {
@@ -25,8 +26,14 @@ public:
                                       const AcDbObject* object) {
         return manager->recordOf(object);
     }
+    // Tells the database's undo recorder, if one is attached, that the object is about to change
+    // (at every write assert that records undo).
+    static void aboutToChange(AcDbTransactionManager* manager, AcDbObject* object) {
+        if (UndoRecorder* recorder = undoRecorderOf(manager)) recorder->aboutToChange(object);
+    }
     static void recordAdded(AcDbTransactionManager* manager, std::uint32_t handle) {
         if (manager) manager->recordAdded(handle);
+        if (UndoRecorder* recorder = undoRecorderOf(manager)) recorder->added(handle);
     }
 };
 }  // namespace vthost

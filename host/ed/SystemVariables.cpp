@@ -1,5 +1,6 @@
 #include "ed/SystemVariables.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +8,10 @@
 
 #include "db/AcDbDatabase.h"
 #include "db/AcDbHostApplicationServices.h"
+#include "db/AcDbSymbolTable.h"
+#include "ed/AcEditor.h"
+#include "ed/CurrentSpace.h"
+#include "ent/AcDbViewport.h"
 
 namespace vthost {
 
@@ -17,6 +22,7 @@ double (*g_clock)() = nullptr;
 std::map<std::string, HeaderValue>& sessionVariables() {
     static std::map<std::string, HeaderValue> vars = {
         {"CMDECHO", short{1}}, {"CMDDIA", short{1}}, {"ERRNO", short{0}}, {"FILEDIA", short{1}},
+        {"PICKBOX", short{3}},
     };
     return vars;
 }
@@ -30,7 +36,7 @@ const std::map<std::string, Range>& ranges() {
     static const std::map<std::string, Range> limits = {
         {"LUNITS", {1, 5}}, {"LUPREC", {0, 8}}, {"DIMZIN", {0, 15}}, {"UNITMODE", {0, 1}},
         {"AUNITS", {0, 4}}, {"AUPREC", {0, 8}}, {"TILEMODE", {0, 1}}, {"CMDECHO", {0, 1}},
-        {"CMDDIA", {0, 1}},
+        {"CMDDIA", {0, 1}}, {"PICKBOX", {0, 50}}, {"FILEDIA", {0, 1}},
     };
     return limits;
 }
@@ -73,6 +79,52 @@ void fromValue(const HeaderValue& value, resbuf* result) {
     }
 }
 
+// A viewport of paper space that is on and has the number.
+bool viewportIsOn(short number) {
+    AcDbDatabase* db = acdbHostApplicationServices()->workingDatabase();
+    AcDbBlockTableRecord* paper = nullptr;
+    if (db == nullptr || acdbOpenObject(paper, db->paperSpaceId(), AcDb::kForRead) != Acad::eOk) return false;
+    bool found = false;
+    for (const AcDbObjectId& id : paper->entityIds()) {
+        AcDbViewport* viewport = nullptr;
+        if (acdbOpenObject(viewport, id, AcDb::kForRead) != Acad::eOk) continue;
+        found = found || (viewport->number() == number && viewport->isOn());
+        viewport->close();
+    }
+    paper->close();
+    return found;
+}
+
+// CVPORT: 2 in model space; in a layout 1 (paper space) or the number of a viewport that is on.
+int setViewport(short number) {
+    HeaderVariables* header = workingHeader();
+    if (header == nullptr) return RTERROR;
+    bool tiled = header->getShort("TILEMODE", 1) == 1;
+    if (tiled ? number != 2 : (number != 1 && !viewportIsOn(number))) return RTERROR;
+    setCurrentViewport(number);
+    return RTNORM;
+}
+
+int setValue(const std::string& key, const HeaderValue& value) {
+    const short* number = std::get_if<short>(&value);
+    if (number != nullptr) {
+        auto range = ranges().find(key);
+        if (range != ranges().end() && (*number < range->second.low || *number > range->second.high))
+            return RTERROR;
+    }
+    if (key == "CVPORT") return number ? setViewport(*number) : RTERROR;
+    HeaderVariables* header = workingHeader();
+    if (header != nullptr && header->find(key) != nullptr) {
+        if (!header->set(key, value)) return RTERROR;
+        if (key == "TILEMODE") setCurrentViewport(*number == 1 ? 2 : 1);
+        return RTNORM;
+    }
+    auto it = sessionVariables().find(key);
+    if (it == sessionVariables().end() || it->second.index() != value.index()) return RTERROR;
+    it->second = value;
+    return RTNORM;
+}
+
 }  // namespace
 
 double julianDateNow() {
@@ -84,10 +136,24 @@ double julianDateNow() {
 
 void setJulianClock(double (*clock)()) { g_clock = clock; }
 
+std::vector<std::string> variableNames() {
+    std::vector<std::string> names = {"CVPORT", "DATE"};
+    if (HeaderVariables* header = workingHeader())
+        for (const auto& [name, value] : header->all()) names.push_back(name);
+    for (const auto& [name, value] : sessionVariables()) names.push_back(name);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
 bool findVariable(const std::string& name, HeaderValue& value) {
     std::string key = upperAscii(name);
     if (key == "DATE") {
         value = julianDateNow();
+        return true;
+    }
+    if (key == "CVPORT") {
+        value = currentViewport();
         return true;
     }
     if (HeaderVariables* header = workingHeader()) {
@@ -112,21 +178,17 @@ int acedGetVar(const char* sym, resbuf* result) {
     return RTNORM;
 }
 
+// Every change but ERRNO's is announced to the editor reactors before and after.
 int acedSetVar(const char* sym, const resbuf* val) {
     using namespace vthost;
     if (sym == nullptr || val == nullptr) return RTERROR;
     std::string key = upperAscii(sym);
     HeaderValue value;
     if (!toValue(val, value)) return RTERROR;
-    if (const short* number = std::get_if<short>(&value)) {
-        auto range = ranges().find(key);
-        if (range != ranges().end() && (*number < range->second.low || *number > range->second.high))
-            return RTERROR;
-    }
-    HeaderVariables* header = workingHeader();
-    if (header != nullptr && header->find(key) != nullptr) return header->set(key, value) ? RTNORM : RTERROR;
-    auto it = sessionVariables().find(key);
-    if (it == sessionVariables().end() || it->second.index() != value.index()) return RTERROR;
-    it->second = value;
-    return RTNORM;
+    AcEditor* editor = key == "ERRNO" ? nullptr : acedEditor;
+    if (editor) editor->notifyEditorReactors([&](AcEditorReactor* r) { r->sysVarWillChange(key.c_str()); });
+    int status = setValue(key, value);
+    if (editor)
+        editor->notifyEditorReactors([&](AcEditorReactor* r) { r->sysVarChanged(key.c_str(), status == RTNORM); });
+    return status;
 }

@@ -4,6 +4,7 @@
 // acedGetVar returns is allocated with malloc; the caller frees it with free.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "db/HeaderVariables.h"
 #include "ut/AdsCodes.h"
@@ -14,6 +15,8 @@ int acedSetVar(const char* sym, const resbuf* val);
 namespace vthost {
 // The value of a variable, or null when there is none (session variables included).
 bool findVariable(const std::string& name, HeaderValue& value);
+// Every variable's name: the working drawing's, then the session's (sorted, no duplicates).
+std::vector<std::string> variableNames();
 // The session clock as a Julian date; tests fix it with setJulianClock.
 double julianDateNow();
 void setJulianClock(double (*clock)());

@@ -1,0 +1,67 @@
+// vtsampledwg: writes the sample drawing that vthost's shipped script and the transcript tests
+// open. The host loads vantorell.dbx, and the drawing is built through the library's API: a room
+// (a closed polyline 8 x 5) and a column (a circle of radius 1) in model space, each with a
+// single-line text label that shows its area through a DIESEL macro.
+//
+//   vtsampledwg <output drawing>
+#include <cstdio>
+
+#include "SampleLinks.h"
+#include "boot/Host.h"
+#include "db/AcDbDatabase.h"
+#include "db/AcDbHostApplicationServices.h"
+#include "db/AcDbSymbolTable.h"
+#include "ent/AcDbCircle.h"
+#include "ent/AcDbPolyline.h"
+#include "ent/AcDbText.h"
+#include "rx/AcRxDynamicLinker.h"
+
+namespace {
+
+AcDbObjectId append(AcDbDatabase& db, AcDbEntity* entity) {
+    AcDbBlockTableRecord* space = nullptr;
+    acdbOpenObject(space, db.modelSpaceId(), AcDb::kForWrite);
+    AcDbObjectId id;
+    space->appendAcDbEntity(id, entity);
+    entity->close();
+    space->close();
+    return id;
+}
+
+AcDbObjectId label(AcDbDatabase& db, double x, double y) {
+    auto* text = new AcDbText();
+    text->setPosition(AcGePoint3d(x, y, 0));
+    text->setHeight(0.5);
+    return append(db, text);
+}
+
+bool writeSample(const char* path) {
+    AcDbDatabase db;
+    acdbHostApplicationServices()->setWorkingDatabase(&db);
+    auto* room = new AcDbPolyline();
+    const double corners[4][2] = {{0, 0}, {8, 0}, {8, 5}, {0, 5}};
+    for (unsigned i = 0; i < 4; ++i) room->addVertexAt(i, AcGePoint2d(corners[i][0], corners[i][1]));
+    room->setClosed(true);
+    AcDbObjectId roomId = append(db, room);
+    AcDbObjectId column = append(db, new AcDbCircle(AcGePoint3d(12, 2, 0), 1.0));
+    AcDbObjectId style = vtsample::addAreaTextStyle(db, "Area m2", "$(rtos,%PROPERTY,2,2) m2");
+    vtsample::storeLink(roomId, label(db, 1, 2), style);
+    vtsample::storeLink(column, label(db, 11, 4), style);
+    Acad::ErrorStatus status = db.saveAs(path);
+    acdbHostApplicationServices()->setWorkingDatabase(nullptr);
+    return status == Acad::eOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vtsampledwg <output drawing>\n");
+        return 2;
+    }
+    vthost::startHost();
+    bool ok = acrxLoadModule("vantorell.dbx", true) && writeSample(argv[1]);
+    vthost::stopHost();
+    if (!ok) std::fprintf(stderr, "vtsampledwg: cannot write %s\n", argv[1]);
+    return ok ? 0 : 1;
+}

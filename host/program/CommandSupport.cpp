@@ -1,0 +1,96 @@
+#include "program/CommandSupport.h"
+
+#include <cstdio>
+
+#include "ap/AcApDocManager.h"
+#include "db/AcDbSymbolTable.h"
+#include "ed/AcEdCommandStack.h"
+#include "ed/CurrentSpace.h"
+#include "ed/EditorInput.h"
+#include "ed/Selection.h"
+#include "ed/UnitSettings.h"
+#include "ed/UserInput.h"
+
+namespace vthost {
+
+AcApDocument* currentDrawing() { return acDocManager ? acDocManager->curDocument() : nullptr; }
+
+AcDbObjectId addEntity(AcDbEntity* entity) {
+    AcDbBlockTableRecord* space = nullptr;
+    AcDbObjectId id;
+    if (acdbOpenObject(space, currentSpaceId(), AcDb::kForWrite) != Acad::eOk) {
+        delete entity;
+        return id;
+    }
+    if (space->appendAcDbEntity(id, entity) == Acad::eOk)
+        entity->close();
+    else
+        delete entity;
+    space->close();
+    return id;
+}
+
+std::string distanceText(double value) {
+    char text[400];
+    if (acdbRToS(value, -1, -1, text) != RTNORM) std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+std::string pointText(const AcGePoint3d& p) {
+    return "X=" + distanceText(p.x) + "  Y=" + distanceText(p.y) + "  Z=" + distanceText(p.z);
+}
+
+int askPoint(const std::string& prompt, AcGePoint3d& point, const AcGePoint3d* base) {
+    ads_point from{0, 0, 0}, result{0, 0, 0};
+    if (base) from[0] = base->x, from[1] = base->y, from[2] = base->z;
+    int status = acedGetPoint(base ? from : nullptr, prompt.c_str(), result);
+    if (status == RTNORM) point = AcGePoint3d(result[0], result[1], result[2]);
+    return status;
+}
+
+int askDistance(const std::string& prompt, double& value, const AcGePoint3d* base, int flags,
+                const char* keywords) {
+    acedInitGet(flags, keywords);
+    ads_point from{0, 0, 0};
+    if (base) from[0] = base->x, from[1] = base->y, from[2] = base->z;
+    double answer = value;
+    int status = acedGetDist(base ? from : nullptr, prompt.c_str(), &answer);
+    if (status == RTNORM) value = answer;
+    return status == RTNONE ? RTNORM : status;
+}
+
+bool selectObjects(std::vector<AcDbObjectId>& ids) {
+    ads_name set;
+    if (acedSSGet(nullptr, nullptr, nullptr, nullptr, set) != RTNORM) return false;
+    long length = 0;
+    acedSSLength(set, &length);
+    for (long i = 0; i < length; ++i) {
+        ads_name entity;
+        AcDbObjectId id;
+        if (acedSSName(set, i, entity) == RTNORM && acdbGetObjectId(id, entity) == Acad::eOk) ids.push_back(id);
+    }
+    acedSSFree(set);
+    return !ids.empty();
+}
+
+void forEachEntity(const std::vector<AcDbObjectId>& ids, AcDb::OpenMode mode,
+                   const std::function<void(AcDbEntity*)>& fn) {
+    for (const AcDbObjectId& id : ids) {
+        AcDbEntity* entity = nullptr;
+        if (acdbOpenObject(entity, id, mode) != Acad::eOk) continue;
+        fn(entity);
+        entity->close();
+    }
+}
+
+std::string keywordAnswer() {
+    char text[132] = "";
+    acedGetInput(text);
+    return text;
+}
+
+void addHostCommand(const char* name, void (*function)(), bool session) {
+    acedRegCmds->addCommand(VTHOST_HOST_GROUP, name, name, session ? ACRX_CMD_SESSION : ACRX_CMD_MODAL, function);
+}
+
+}  // namespace vthost
