@@ -7,11 +7,12 @@
 #include "rx/AcRxSysRegistry.h"
 #include "rx/AcRxClass.h"
 
-char ModuleApplication::s_fileName[MAX_PATH];
-char ModuleApplication::s_folder[MAX_PATH];
-
 namespace {
 ModuleApplication* g_application = nullptr;
+// The module's two path buffers. Internal to each module that carries the framework, so that a
+// program linked with a module never shares them with it.
+char s_fileName[MAX_PATH];
+char s_folder[MAX_PATH];
 
 // The runtime library follows the system's character set, but numbers always use a decimal
 // point whatever the user's regional settings.

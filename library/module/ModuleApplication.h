@@ -57,6 +57,4 @@ private:
 
     HINSTANCE m_instance = nullptr;
     void* m_appId = nullptr;
-    static char s_fileName[MAX_PATH];
-    static char s_folder[MAX_PATH];
 };
