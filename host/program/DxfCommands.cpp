@@ -71,12 +71,15 @@ bool askTarget(bool& intoCurrent) {
     return true;
 }
 
-// Imports into doc's drawing, locked and inside one undo group named DXFIN.
+// Imports into doc's drawing, locked and inside one undo group named DXFIN (or the group of the
+// command that runs DXFIN through acedCommand, which must stay open).
 Acad::ErrorStatus importInto(AcApDocument* doc, const std::string& path, DxfImportReport& report) {
+    UndoHistory& undo = doc->state().undo;
+    bool ownGroup = !undo.groupOpen();
     acDocManager->lockDocument(doc, AcAp::kWrite, "DXFIN");
-    doc->state().undo.beginGroup("DXFIN");
+    if (ownGroup) undo.beginGroup("DXFIN");
     Acad::ErrorStatus es = importDxf(path.c_str(), *doc->database(), report);
-    doc->state().undo.endGroup();
+    if (ownGroup) undo.endGroup();
     acDocManager->unlockDocument(doc);
     return es;
 }
