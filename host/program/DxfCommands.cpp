@@ -71,17 +71,29 @@ bool askTarget(bool& intoCurrent) {
     return true;
 }
 
-// Imports into doc's drawing, locked and inside one undo group named DXFIN (or the group of the
-// command that runs DXFIN through acedCommand, which must stay open).
+// Holds doc locked for write and, unless a command that runs DXFIN through acedCommand already
+// has one open, an undo group named DXFIN; both are released when the holder goes.
+class ImportScope {
+public:
+    explicit ImportScope(AcApDocument* doc) : m_doc(doc), m_ownGroup(!doc->state().undo.groupOpen()) {
+        acDocManager->lockDocument(m_doc, AcAp::kWrite, "DXFIN");
+        if (m_ownGroup) m_doc->state().undo.beginGroup("DXFIN");
+    }
+    ~ImportScope() {
+        if (m_ownGroup) m_doc->state().undo.endGroup();
+        acDocManager->unlockDocument(m_doc);
+    }
+    ImportScope(const ImportScope&) = delete;
+    ImportScope& operator=(const ImportScope&) = delete;
+
+private:
+    AcApDocument* m_doc;
+    bool m_ownGroup;
+};
+
 Acad::ErrorStatus importInto(AcApDocument* doc, const std::string& path, DxfImportReport& report) {
-    UndoHistory& undo = doc->state().undo;
-    bool ownGroup = !undo.groupOpen();
-    acDocManager->lockDocument(doc, AcAp::kWrite, "DXFIN");
-    if (ownGroup) undo.beginGroup("DXFIN");
-    Acad::ErrorStatus es = importDxf(path.c_str(), *doc->database(), report);
-    if (ownGroup) undo.endGroup();
-    acDocManager->unlockDocument(doc);
-    return es;
+    ImportScope scope(doc);
+    return importDxf(path.c_str(), *doc->database(), report);
 }
 
 std::string refusalText(Acad::ErrorStatus es, const DxfImportReport& report) {
