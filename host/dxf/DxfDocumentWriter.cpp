@@ -1,6 +1,7 @@
 #include "dxf/DxfDocumentWriter.h"
 
 #include <fstream>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -10,6 +11,7 @@
 #include "db/AcDbDictionary.h"
 #include "db/AcDbDxfFiler.h"
 #include "db/AcDbSymbolTable.h"
+#include "dxf/DxfDimensionBlock.h"
 #include "dxf/DxfEntityWriter.h"
 #include "dxf/DxfHeaderVariables.h"
 #include "dxf/DxfLibrary.h"
@@ -25,11 +27,20 @@ struct BlockDefinition {
     AcDbObjectId id;
 };
 
-// What the tables must declare: the user blocks and every layer an entity names.
+// What the tables must declare: the user blocks, the dimensions' graphics blocks ("*D<n>", by
+// dimension) and every layer an entity names.
 struct DrawingInventory {
     std::vector<BlockDefinition> blocks;
+    std::vector<BlockDefinition> dimensionBlocks;
+    std::map<AcDbObjectId, std::string> dimensionBlockNames;
     std::set<std::string> layers{"0"};
 };
+
+void addDimensionBlock(AcDbObjectId id, DrawingInventory& inventory) {
+    std::string name = "*D" + std::to_string(inventory.dimensionBlocks.size() + 1);
+    inventory.dimensionBlocks.push_back({name, id});
+    inventory.dimensionBlockNames[id] = name;
+}
 
 void collectLayers(const std::vector<AcDbObjectId>& ids, DrawingInventory& inventory) {
     for (AcDbObjectId id : ids) {
@@ -38,8 +49,25 @@ void collectLayers(const std::vector<AcDbObjectId>& ids, DrawingInventory& inven
         char* layer = entity->layer();
         if (layer && *layer) inventory.layers.insert(layer);
         acutDelString(layer);
+        DxfDimensionGeometry geometry;
+        if (!entity->isErased() && dimensionGeometry(*entity, geometry)) addDimensionBlock(id, inventory);
         entity->close();
     }
+}
+
+Acad::ErrorStatus writeDimensionBlocks(DL_Dxf& dxf, DL_WriterA& dw, const DrawingInventory& inventory) {
+    for (const BlockDefinition& block : inventory.dimensionBlocks) {
+        AcDbEntity* entity = nullptr;
+        Acad::ErrorStatus es = acdbOpenObject(entity, block.id, AcDb::kForRead);
+        if (es != Acad::eOk) return es;
+        DxfDimensionGeometry geometry;
+        dimensionGeometry(*entity, geometry);
+        char* layer = entity->layer();
+        writeDimensionBlock(dxf, dw, block.name, layer && *layer ? layer : "0", geometry);
+        acutDelString(layer);
+        entity->close();
+    }
+    return Acad::eOk;
 }
 
 Acad::ErrorStatus takeInventory(const AcDbDatabase& source, DrawingInventory& inventory) {
@@ -95,6 +123,7 @@ void writeTables(DL_Dxf& dxf, DL_WriterA& dw, const DrawingInventory& inventory)
     dxf.writeDimStyle(dw, 2.5, 0.625, 0.625, 0.625, 2.5);
     dxf.writeBlockRecord(dw);
     for (const BlockDefinition& block : inventory.blocks) dxf.writeBlockRecord(dw, block.name);
+    for (const BlockDefinition& block : inventory.dimensionBlocks) dxf.writeBlockRecord(dw, block.name);
     dw.tableEnd();
     dw.sectionEnd();
 }
@@ -113,8 +142,9 @@ Acad::ErrorStatus writeBlocks(DL_Dxf& dxf, DL_WriterA& dw, const DrawingInventor
         dxf.writeEndBlock(dw, block.name);
         ++report.blocksWritten;
     }
+    Acad::ErrorStatus es = writeDimensionBlocks(dxf, dw, inventory);
     dw.sectionEnd();
-    return Acad::eOk;
+    return es;
 }
 
 // True when the file ends with the EOF group, i.e. everything reached the disk.
@@ -134,7 +164,7 @@ Acad::ErrorStatus writeAll(DL_Dxf& dxf, DL_WriterA& dw, const AcDbDatabase& sour
     DrawingInventory inventory;
     Acad::ErrorStatus es = takeInventory(source, inventory);
     if (es != Acad::eOk) return es;
-    DxfEntityWriter entities(dxf, dw, report);
+    DxfEntityWriter entities(dxf, dw, report, inventory.dimensionBlockNames);
     writeHeaderSection(dxf, dw, source);
     writeTables(dxf, dw, inventory);
     es = writeBlocks(dxf, dw, inventory, entities, report);

@@ -261,25 +261,32 @@ void DxfEntityWriter::writeAttribute(AcDbObjectId id) {
     count("ATTRIB");
 }
 
+// Written group by group: dxflib's writer has no group 2, the name of the graphics block.
 void DxfEntityWriter::writeDimension(const AcDbEntity& entity) {
     auto& dimension = *AcDbDimension::cast(&entity);
+    auto* rotated = AcDbRotatedDimension::cast(&entity);
+    auto* aligned = AcDbAlignedDimension::cast(&entity);
+    AcGePoint3d d = rotated ? rotated->dimLinePoint() : aligned->dimLinePoint();
+    AcGePoint3d a = rotated ? rotated->xLine1Point() : aligned->xLine1Point();
+    AcGePoint3d b = rotated ? rotated->xLine2Point() : aligned->xLine2Point();
     AcGePoint3d t = dimension.textPosition();
-    std::string text = taken(dimension.dimensionText());
-    DL_Attributes attributes = attributesOf(entity);
-    if (auto* aligned = AcDbAlignedDimension::cast(&entity)) {
-        AcGePoint3d d = aligned->dimLinePoint(), a = aligned->xLine1Point(),
-                    b = aligned->xLine2Point();
-        DL_DimensionData data(d.x, d.y, d.z, t.x, t.y, t.z, 1, 5, 1, 1.0, text, "Standard", 0.0);
-        m_dxf.writeDimAligned(m_writer, data, DL_DimAlignedData(a.x, a.y, a.z, b.x, b.y, b.z),
-                              attributes);
-    } else if (auto* rotated = AcDbRotatedDimension::cast(&entity)) {
-        AcGePoint3d d = rotated->dimLinePoint(), a = rotated->xLine1Point(),
-                    b = rotated->xLine2Point();
-        DL_DimensionData data(d.x, d.y, d.z, t.x, t.y, t.z, 0, 5, 1, 1.0, text, "Standard", 0.0);
-        m_dxf.writeDimLinear(m_writer, data,
-                             DL_DimLinearData(a.x, a.y, a.z, b.x, b.y, b.z,
-                                              degrees(rotated->rotation()), 0.0),
-                             attributes);
+    auto block = m_dimensionBlocks.find(entity.objectId());
+    m_writer.entity("DIMENSION");
+    m_writer.dxfString(100, "AcDbEntity");
+    m_writer.entityAttributes(attributesOf(entity));
+    m_writer.dxfString(100, "AcDbDimension");
+    if (block != m_dimensionBlocks.end()) m_writer.dxfString(2, block->second);
+    m_writer.coord(10, d.x, d.y, d.z);
+    m_writer.coord(11, t.x, t.y, t.z);
+    m_writer.dxfInt(70, (rotated ? 0 : 1) | 32);  // 32: the block belongs to this dimension only
+    m_writer.dxfString(1, taken(dimension.dimensionText()));
+    m_writer.dxfString(3, "Standard");
+    m_writer.dxfString(100, "AcDbAlignedDimension");
+    m_writer.coord(13, a.x, a.y, a.z);
+    m_writer.coord(14, b.x, b.y, b.z);
+    if (rotated) {
+        m_writer.dxfReal(50, degrees(rotated->rotation()));
+        m_writer.dxfString(100, "AcDbRotatedDimension");
     }
     count("DIMENSION");
 }

@@ -15,8 +15,10 @@ namespace vthost {
 
 class DxfEntityWriter {
 public:
-    DxfEntityWriter(DL_Dxf& dxf, DL_WriterA& writer, DxfExportReport& report)
-        : m_dxf(dxf), m_writer(writer), m_report(report) {}
+    // dimensionBlocks names the graphics block of each dimension (see DxfDimensionBlock.h).
+    DxfEntityWriter(DL_Dxf& dxf, DL_WriterA& writer, DxfExportReport& report,
+                    const std::map<AcDbObjectId, std::string>& dimensionBlocks)
+        : m_dxf(dxf), m_writer(writer), m_report(report), m_dimensionBlocks(dimensionBlocks) {}
 
     // Writes every entity of a block table record (model space or a block definition).
     Acad::ErrorStatus writeBlockEntities(AcDbObjectId blockId);
@@ -45,6 +47,7 @@ private:
     DL_Dxf& m_dxf;
     DL_WriterA& m_writer;
     DxfExportReport& m_report;
+    const std::map<AcDbObjectId, std::string>& m_dimensionBlocks;
     std::map<AcDbObjectId, unsigned long> m_handles;  // DXF handles of entities written
     std::vector<std::pair<unsigned long, DL_ImageData>> m_images;
 };

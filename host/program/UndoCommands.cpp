@@ -77,6 +77,7 @@ void registerHostCommands() {
     registerModifyCommands();
     registerInquiryCommands();
     registerUndoCommands();
+    registerDxfCommands();
 }
 
 }  // namespace vthost

@@ -29,12 +29,17 @@ namespace {
 const char* kDumpScript = R"PY(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
-# Dimensions are read before the audit: it drops dimensions that come without a geometry block,
-# which this writer does not make (a fix the audit reports, not an error).
-print("dimtexts", "|".join(sorted(d.dxf.text for d in doc.modelspace().query("DIMENSION"))))
+# Dimensions are read after the audit, which drops a dimension whose geometry block is missing
+# or broken; each block must show the dimension's lines and its text.
 auditor = doc.audit()
 print("audit_errors", len(auditor.errors))
 for e in auditor.errors: print("audit_error_" + str(e.code), e.message)
+dims = sorted(doc.modelspace().query("DIMENSION"), key=lambda d: d.dxf.text)
+print("dimtexts", "|".join(d.dxf.text for d in dims))
+for i, d in enumerate(dims):
+    block = doc.blocks.get(d.dxf.geometry)
+    lines = ["%g,%g-%g,%g" % (l.dxf.start.x, l.dxf.start.y, l.dxf.end.x, l.dxf.end.y) for l in block.query("LINE")]
+    print("dimblock_%d" % i, d.dxf.geometry, " ".join(lines), "|".join(t.dxf.text for t in block.query("TEXT")))
 msp = doc.modelspace()
 kinds = {}
 for e in msp:
@@ -80,6 +85,9 @@ TEST_F(DxfExportTest, AnotherReaderAuditsTheFileCleanAndFindsTheSameValues) {
     EXPECT_EQ(values["insert"], "TAG ROOM=Kitchen");
     EXPECT_EQ(values["attdef"], "ROOM R0 Room?");
     EXPECT_EQ(values["dimtexts"], "<> m|W");
+    // Dimension line, then the extension lines from the measured points to it, then the text.
+    EXPECT_EQ(values["dimblock_0"], "*D1 -1,2-9,7 0,0--1,2 10,5-9,7 11.1803 m");
+    EXPECT_EQ(values["dimblock_1"], "*D2 0,8-10,8 0,0-0,8 10,0-10,8 W");
     EXPECT_EQ(values["leader"], "2 note");
     EXPECT_EQ(values["count_LWPOLYLINE"], "2");  // the polyline and the region's outline
     EXPECT_EQ(values["count_ELLIPSE"], "1");
@@ -105,7 +113,10 @@ TEST_F(DxfExportTest, DrawingThatGoesOutAndComesBackKeepsGeometryAndTexts) {
     AcDbDatabase back;
     vthost::DxfImportReport in;
     ASSERT_EQ(vthost::importDxf(path.c_str(), back, in), Acad::eOk) << in.message;
-    EXPECT_EQ(in.notCarried.size(), 1u) << in.describe();  // the image's picture only
+    // The image's picture, and the dimensions' graphics blocks (the host draws its own).
+    EXPECT_EQ(in.notCarried.size(), 2u) << in.describe();
+    EXPECT_EQ(in.notCarried["BLOCK *D (dimension graphics; the host draws its own)"], 2);
+    EXPECT_EQ(in.imported["DIMENSION"], 2);
     EXPECT_EQ(in.imported["ATTRIB"], 1);
 
     auto polylines = idsOf<AcDbPolyline>(back);
