@@ -1,6 +1,6 @@
 // The host's own commands, registered in the host's group of the command stack (startHost must
 // have run). File and session commands; drawing commands; editing commands; inquiry commands and
-// system variables; undo.
+// system variables; undo; rotating and scaling; measuring.
 #pragma once
 
 namespace vthost {
@@ -10,4 +10,6 @@ void registerDrawCommands();
 void registerModifyCommands();
 void registerInquiryCommands();
 void registerUndoCommands();
+void registerTransformCommands();
+void registerMeasureCommands();
 }  // namespace vthost

@@ -72,6 +72,8 @@ void registerHostCommands() {
     registerModifyCommands();
     registerInquiryCommands();
     registerUndoCommands();
+    registerTransformCommands();
+    registerMeasureCommands();
 }
 
 }  // namespace vthost
