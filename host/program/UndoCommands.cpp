@@ -74,6 +74,8 @@ void registerHostCommands() {
     registerUndoCommands();
     registerTransformCommands();
     registerMeasureCommands();
+    registerCurveCommands();
+    registerAnnotationCommands();
 }
 
 }  // namespace vthost
