@@ -76,6 +76,7 @@ void registerHostCommands() {
     registerMeasureCommands();
     registerCurveCommands();
     registerAnnotationCommands();
+    registerViewportCommands();
 }
 
 }  // namespace vthost
