@@ -1,7 +1,8 @@
 // The host's own commands, registered in the host's group of the command stack (startHost must
 // have run). File and session commands; drawing commands; editing commands; inquiry commands and
 // system variables; undo; rotating and scaling; measuring; arcs and
-// ellipses; multiline text; layouts and viewports.
+// ellipses; multiline text; layouts and viewports;
+// entity properties.
 #pragma once
 #include "rx/AcadErrorStatus.h"
 
@@ -19,6 +20,7 @@ void registerMeasureCommands();
 void registerCurveCommands();
 void registerAnnotationCommands();
 void registerViewportCommands();
+void registerPropertyCommands();
 }  // namespace vthost
 
 // The host program's exports for modules (found by their decorated names, declared in no public

@@ -77,6 +77,7 @@ void registerHostCommands() {
     registerCurveCommands();
     registerAnnotationCommands();
     registerViewportCommands();
+    registerPropertyCommands();
 }
 
 }  // namespace vthost

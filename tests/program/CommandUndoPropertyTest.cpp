@@ -162,9 +162,10 @@ private:
     std::string pickCommand() {
         static const char* const kCommands[] = {"CIRCLE", "LINE", "TEXT", "MOVE", "MOVE",
                                                 "COPY", "ERASE", "STRETCH", "DDEDIT", "DDEDIT",
-                                                "U", "REDO"};
+                                                "ROTATE", "SCALE", "CHPROP", "U", "REDO"};
         std::string name = kCommands[number(0, static_cast<int>(std::size(kCommands)) - 1)];
-        bool needsEntity = name == "MOVE" || name == "COPY" || name == "ERASE";
+        bool needsEntity = name == "MOVE" || name == "COPY" || name == "ERASE" || name == "ROTATE" ||
+                           name == "SCALE" || name == "CHPROP";
         if ((needsEntity && m_live.all.empty()) || (name == "DDEDIT" && m_live.texts.empty()))
             return "CIRCLE";
         if (name == "REDO" && !m_justUndone) return "LINE";
@@ -177,6 +178,9 @@ private:
         if (name == "TEXT") return {point(), "1", "0", "Note " + std::to_string(number(1, 99))};
         if (name == "MOVE" || name == "COPY") return {handleText(chosen()), "", "0,0", displacement()};
         if (name == "ERASE") return {handleText(chosen()), ""};
+        if (name == "ROTATE") return {handleText(chosen()), "", point(), std::to_string(number(-180, 180))};
+        if (name == "SCALE") return {handleText(chosen()), "", point(), number(0, 1) ? "2" : "0.5"};
+        if (name == "CHPROP") return {handleText(chosen()), "", "C", std::to_string(number(0, 256)), "LA", "L" + std::to_string(number(1, 9)), ""};
         if (name == "STRETCH") return {point(), point(), "0,0", displacement()};
         if (name == "DDEDIT") return {handleText(m_chosen = anyOf(m_live.texts)), "Room " + std::to_string(number(1, 999)), ""};
         return {};
