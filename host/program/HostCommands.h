@@ -2,7 +2,7 @@
 // have run). File and session commands; drawing commands; editing commands; inquiry commands and
 // system variables; undo; rotating and scaling; measuring; arcs and
 // ellipses; multiline text; layouts and viewports;
-// entity properties.
+// entity properties; dimensions and leaders.
 #pragma once
 #include "rx/AcadErrorStatus.h"
 
@@ -21,6 +21,7 @@ void registerCurveCommands();
 void registerAnnotationCommands();
 void registerViewportCommands();
 void registerPropertyCommands();
+void registerDimensionCommands();
 }  // namespace vthost
 
 // The host program's exports for modules (found by their decorated names, declared in no public

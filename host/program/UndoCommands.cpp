@@ -78,6 +78,7 @@ void registerHostCommands() {
     registerAnnotationCommands();
     registerViewportCommands();
     registerPropertyCommands();
+    registerDimensionCommands();
 }
 
 }  // namespace vthost
