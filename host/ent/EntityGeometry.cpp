@@ -9,6 +9,7 @@
 #include "ent/AcDbCurve.h"
 #include "ent/AcDbDimension.h"
 #include "ent/AcDbLine.h"
+#include "ent/AcDbRegion.h"
 #include "ent/AcDbViewport.h"
 #include "ent/AcDbMText.h"
 #include "ent/AcDbPolyline.h"
@@ -84,6 +85,13 @@ Stroke viewportFrame(const AcDbViewport* viewport) {
             AcGePoint3d(c.x - w, c.y - h, c.z)};
 }
 
+// A region's sampled outline, closed.
+Stroke regionBoundary(const AcDbRegion* region) {
+    Stroke stroke = region->outline();
+    if (!stroke.empty()) stroke.push_back(stroke.front());
+    return stroke;
+}
+
 }  // namespace
 
 std::vector<Stroke> entityOutline(const AcDbEntity* entity) {
@@ -93,6 +101,7 @@ std::vector<Stroke> entityOutline(const AcDbEntity* entity) {
     if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity)) return {{reference->position()}};
     if (const AcDbDimension* dimension = AcDbDimension::cast(entity)) return {{dimension->textPosition()}};
     if (const AcDbViewport* viewport = AcDbViewport::cast(entity)) return {viewportFrame(viewport)};
+    if (const AcDbRegion* region = AcDbRegion::cast(entity)) return {regionBoundary(region)};
     return {};
 }
 

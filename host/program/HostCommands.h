@@ -2,7 +2,7 @@
 // have run). File and session commands; drawing commands; editing commands; inquiry commands and
 // system variables; undo; rotating and scaling; measuring; arcs and
 // ellipses; multiline text; layouts and viewports;
-// entity properties; dimensions and leaders.
+// entity properties; dimensions and leaders; regions.
 #pragma once
 #include "rx/AcadErrorStatus.h"
 
@@ -22,6 +22,7 @@ void registerAnnotationCommands();
 void registerViewportCommands();
 void registerPropertyCommands();
 void registerDimensionCommands();
+void registerRegionCommands();
 }  // namespace vthost
 
 // The host program's exports for modules (found by their decorated names, declared in no public

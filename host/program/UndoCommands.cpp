@@ -79,6 +79,7 @@ void registerHostCommands() {
     registerViewportCommands();
     registerPropertyCommands();
     registerDimensionCommands();
+    registerRegionCommands();
 }
 
 }  // namespace vthost
