@@ -1,7 +1,8 @@
 // vtsampledwg: writes the sample drawing that vthost's shipped script and the transcript tests
 // open. The host loads vantorell.dbx, and the drawing is built through the library's API: a room
 // (a closed polyline 8 x 5) and a column (a circle of radius 1) in model space, each with a
-// single-line text label that shows its area through a DIESEL macro.
+// single-line text label that shows its area through a DIESEL macro; the room also shows its
+// perimeter (length), the column its X, and a schedule line copies the room's name (a text).
 //
 //   vtsampledwg <output drawing>
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include "ent/AcDbCircle.h"
 #include "ent/AcDbPolyline.h"
 #include "ent/AcDbText.h"
+#include "modifiers/ContentModifiers.h"
+#include "readers/PropertyReaders.h"
 #include "rx/AcRxDynamicLinker.h"
 
 namespace {
@@ -28,11 +31,17 @@ AcDbObjectId append(AcDbDatabase& db, AcDbEntity* entity) {
     return id;
 }
 
-AcDbObjectId label(AcDbDatabase& db, double x, double y) {
+AcDbObjectId label(AcDbDatabase& db, double x, double y, const char* contents = "") {
     auto* text = new AcDbText();
     text->setPosition(AcGePoint3d(x, y, 0));
     text->setHeight(0.5);
+    text->setTextString(contents);
     return append(db, text);
+}
+
+AcDbObjectId textStyle(AcDbDatabase& db, const char* name, AcPropertyReader* reader,
+                       const char* macro) {
+    return vtsample::addStyle(db, name, reader, new AcTextModifier(), macro);
 }
 
 bool writeSample(const char* path) {
@@ -47,6 +56,13 @@ bool writeSample(const char* path) {
     AcDbObjectId style = vtsample::addAreaTextStyle(db, "Area m2", "$(rtos,%PROPERTY,2,2) m2");
     vtsample::storeLink(roomId, label(db, 1, 2), style);
     vtsample::storeLink(column, label(db, 11, 4), style);
+    AcDbObjectId name = label(db, 1, 6, "Office");
+    vtsample::storeLink(roomId, label(db, 1, 3.5),
+                        textStyle(db, "Perimeter", new AcLengthReader(), "$(rtos,%PROPERTY,2,2) m"));
+    vtsample::storeLink(column, label(db, 11, -2.5),
+                        textStyle(db, "X", new AcXCoordReader(), "X $(rtos,%PROPERTY,2,2)"));
+    vtsample::storeLink(name, label(db, 16, 6),
+                        textStyle(db, "Schedule", new AcTextReader(), "Room: %PROPERTY"));
     Acad::ErrorStatus status = db.saveAs(path);
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     return status == Acad::eOk;

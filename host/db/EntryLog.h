@@ -4,10 +4,14 @@
 // as long as the records that share it, and changes made while no record needs them cost nothing.
 // EntryLogRecord is the container's undo record: its own fields as a head snapshot, and a mark in
 // the log. Restoring takes back every change logged after the mark, newest first, through the
-// container's revert function, then puts the head back. Host internals: public only because the
+// container's revert function, then puts the head back. For the command-level redo it can instead
+// hand the changes it took back to an EntryReapplyRecord, which makes them again, oldest first, and
+// logs them again, so that undo and redo both cost what the command changed. Host internals: public only because the
 // container classes hold these by value; not for modules.
 #pragma once
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -28,6 +32,19 @@ public:
             revert(m_changes.back());
             m_changes.pop_back();
         }
+    }
+
+    // Takes every change after mark out of the log, oldest first, reverting each newest first.
+    template <class Revert>
+    std::vector<Change> takeAfter(std::size_t mark, Revert revert) {
+        std::vector<Change> taken;
+        for (std::size_t i = m_changes.size(); i > mark; --i) revert(m_changes[i - 1]);
+        if (m_changes.size() > mark) {
+            taken.assign(std::make_move_iterator(m_changes.begin() + static_cast<long>(mark)),
+                         std::make_move_iterator(m_changes.end()));
+            m_changes.resize(mark);
+        }
+        return taken;
     }
 
 private:
@@ -71,6 +88,10 @@ public:
         restoreHeadSnapshot(container, m_head);
     }
     std::size_t copiedBytes() const override { return m_head ? m_head->size() : 0; }
+    bool unchanged(const AcDbObject* container) const override {
+        return m_log->size() <= m_mark && headUnchanged(container, m_head);
+    }
+    UndoRecordPtr restoreForRedo(AcDbObject* container) const override;
 
 private:
     Snapshot m_head;
@@ -78,6 +99,54 @@ private:
     std::size_t m_mark;
     Revert m_revert;
 };
+
+// Makes again the entry changes an EntryLogRecord took back (a change made again is its inverse
+// reverted: Change has a flag `inserted` that tells an entry added from one removed), logs them
+// again, then puts back the head the container had before they were taken back.
+template <class Change>
+class EntryReapplyRecord : public UndoRecord {
+public:
+    using Revert = void (*)(AcDbObject* container, const Change& change);
+
+    EntryReapplyRecord(Snapshot head, std::shared_ptr<EntryLog<Change>> log,
+                       std::vector<Change> changes, Revert revert)
+        : m_head(std::move(head)), m_log(std::move(log)), m_changes(std::move(changes)),
+          m_revert(revert) {}
+
+    void restore(AcDbObject* container) const override {
+        for (const Change& change : m_changes) {
+            Change inverse = change;
+            inverse.inserted = !inverse.inserted;
+            m_revert(container, inverse);
+            m_log->add(change);
+        }
+        restoreHeadSnapshot(container, m_head);
+    }
+    std::size_t copiedBytes() const override { return m_head ? m_head->size() : 0; }
+    bool unchanged(const AcDbObject* container) const override {
+        return m_changes.empty() && headUnchanged(container, m_head);
+    }
+    UndoRecordPtr restoreForRedo(AcDbObject* container) const override {
+        restore(container);
+        return nullptr;
+    }
+
+private:
+    Snapshot m_head;
+    std::shared_ptr<EntryLog<Change>> m_log;
+    std::vector<Change> m_changes;
+    Revert m_revert;
+};
+
+template <class Change>
+UndoRecordPtr EntryLogRecord<Change>::restoreForRedo(AcDbObject* container) const {
+    Snapshot present = takeHeadSnapshot(container);
+    std::vector<Change> taken =
+        m_log->takeAfter(m_mark, [&](const Change& change) { m_revert(container, change); });
+    restoreHeadSnapshot(container, m_head);
+    return std::make_shared<EntryReapplyRecord<Change>>(std::move(present), m_log,
+                                                        std::move(taken), m_revert);
+}
 
 // An entry list kept in order (a symbol table's records, a block's entities), its changes logged.
 class IdList {
@@ -110,11 +179,13 @@ public:
 private:
     template <IdList& (*listOf)(AcDbObject*)>
     static void revert(AcDbObject* container, const Change& change) {
+        // Positions are checked: a redo made after the list changed unlogged must not run off it.
         std::vector<AcDbObjectId>& ids = listOf(container).m_ids;
-        if (change.inserted)
-            ids.erase(ids.begin() + static_cast<long>(change.at));
-        else
-            ids.insert(ids.begin() + static_cast<long>(change.at), change.id);
+        std::size_t at = std::min(change.at, ids.size());
+        if (!change.inserted)
+            ids.insert(ids.begin() + static_cast<long>(at), change.id);
+        else if (at < ids.size())
+            ids.erase(ids.begin() + static_cast<long>(at));
     }
 
     std::vector<AcDbObjectId> m_ids;

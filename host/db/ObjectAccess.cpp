@@ -111,6 +111,19 @@ void ObjectAccess::restoreRecord(AcDbObject* object, const UndoRecord& record) {
     object->m_undoing = wasUndoing;
 }
 
+std::shared_ptr<UndoRecord> ObjectAccess::newUndoRecord(AcDbObject* object) {
+    return object->newUndoRecord();
+}
+
+std::shared_ptr<UndoRecord> ObjectAccess::restoreForRedo(AcDbObject* object,
+                                                          const UndoRecord& record) {
+    bool wasUndoing = object->m_undoing;
+    object->m_undoing = true;
+    std::shared_ptr<UndoRecord> redo = record.restoreForRedo(object);
+    object->m_undoing = wasUndoing;
+    return redo;
+}
+
 void ObjectAccess::sendModifyUndone(AcDbObject* object) {
     object->notifyReactors(AcDbObject::Event::kModifyUndone);
 }

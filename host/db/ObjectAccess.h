@@ -36,6 +36,10 @@ public:
     static const UndoRecord* openRecord(const AcDbObject* object) { return object->m_openRecord.get(); }
     // Puts the object back from a record: undo mode, no record taken, no notification sent.
     static void restoreRecord(AcDbObject* object, const UndoRecord& record);
+    // A new record of the object as it is now (a container's copies only its own fields).
+    static std::shared_ptr<UndoRecord> newUndoRecord(AcDbObject* object);
+    // restoreRecord that also answers the record that makes the change again (for redo).
+    static std::shared_ptr<UndoRecord> restoreForRedo(AcDbObject* object, const UndoRecord& record);
     // Runs fn with the object readable, whatever its open state (used by the database's scans).
     template <class F>
     static void withReadAccess(const AcDbObject* object, F fn) {

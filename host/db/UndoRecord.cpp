@@ -20,6 +20,20 @@ void SnapshotRecord::restore(AcDbObject* object) const {
     ObjectAccess::restoreSnapshot(object, m_snapshot);
 }
 
+bool SnapshotRecord::unchanged(const AcDbObject* object) const {
+    return m_snapshot && *ObjectAccess::takeSnapshot(object) == *m_snapshot;
+}
+
+UndoRecordPtr SnapshotRecord::restoreForRedo(AcDbObject* object) const {
+    auto redo = std::make_shared<SnapshotRecord>(object);
+    restore(object);
+    return redo;
+}
+
+bool headUnchanged(const AcDbObject* container, const Snapshot& head) {
+    return head && *takeHeadSnapshot(container) == *head;
+}
+
 Snapshot takeHeadSnapshot(const AcDbObject* container) {
     HeadFiler filer(container->database());
     return ObjectAccess::takeSnapshot(container, filer);

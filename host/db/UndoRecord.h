@@ -32,6 +32,11 @@ public:
     // Bytes of object data the record copied when it was taken (entry changes logged later are
     // not counted): what the write open cost.
     virtual std::size_t copiedBytes() const = 0;
+    // True when the object is still as the record has it (nothing to put back).
+    virtual bool unchanged(const AcDbObject* object) const = 0;
+    // Puts the object back like restore() and answers a record that puts back again what this
+    // one took away (the command-level redo); same preconditions as restore().
+    virtual std::shared_ptr<UndoRecord> restoreForRedo(AcDbObject* object) const = 0;
 };
 
 using UndoRecordPtr = std::shared_ptr<UndoRecord>;
@@ -42,6 +47,8 @@ public:
     explicit SnapshotRecord(const AcDbObject* object);
     void restore(AcDbObject* object) const override;
     std::size_t copiedBytes() const override { return m_snapshot ? m_snapshot->size() : 0; }
+    bool unchanged(const AcDbObject* object) const override;
+    UndoRecordPtr restoreForRedo(AcDbObject* object) const override;
 
 private:
     Snapshot m_snapshot;
@@ -52,6 +59,8 @@ private:
 // entries.
 Snapshot takeHeadSnapshot(const AcDbObject* container);
 void restoreHeadSnapshot(AcDbObject* container, const Snapshot& head);
+// True when the container's own fields are as head has them.
+bool headUnchanged(const AcDbObject* container, const Snapshot& head);
 bool isHeadFiler(const AcDbDwgFiler* filer);
 
 }  // namespace vthost

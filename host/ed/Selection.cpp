@@ -64,10 +64,19 @@ AcDbObjectId pickAt(const AcGePoint3d& p) {
     return best;
 }
 
+// The entity of the current space with that handle: looked up in the drawing, not searched for,
+// so that naming an entity costs the same however many the space holds.
 AcDbObjectId byHandle(unsigned long handle) {
-    for (const AcDbObjectId& id : currentSpaceEntities())
-        if (id.rawHandle() == handle) return id;
-    return AcDbObjectId::kNull;
+    AcDbObjectId space = currentSpaceId();
+    AcDbDatabase* db = space.database();
+    AcDbObjectId id;
+    if (db == nullptr || db->getAcDbObjectId(id, false, AcDbHandle(handle)) != Acad::eOk || id.isErased())
+        return AcDbObjectId::kNull;
+    AcDbEntity* entity = nullptr;
+    if (acdbOpenObject(entity, id, AcDb::kForRead) != Acad::eOk) return AcDbObjectId::kNull;
+    bool inSpace = entity->ownerId() == space;
+    entity->close();
+    return inSpace ? id : AcDbObjectId::kNull;
 }
 
 IdList inWindow(const AcGePoint3d& a, const AcGePoint3d& b, bool crossing) {

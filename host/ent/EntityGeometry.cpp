@@ -9,6 +9,8 @@
 #include "ent/AcDbCurve.h"
 #include "ent/AcDbDimension.h"
 #include "ent/AcDbLine.h"
+#include "ent/AcDbRegion.h"
+#include "ent/AcDbViewport.h"
 #include "ent/AcDbMText.h"
 #include "ent/AcDbPolyline.h"
 #include "ent/AcDbText.h"
@@ -74,6 +76,22 @@ bool segmentCrossesWindow(const AcGePoint3d& a, const AcGePoint3d& b, const Exte
     return false;
 }
 
+// A viewport's frame: its rectangle in paper space, closed.
+Stroke viewportFrame(const AcDbViewport* viewport) {
+    AcGePoint3d c = viewport->centerPoint();
+    double w = viewport->width() / 2, h = viewport->height() / 2;
+    return {AcGePoint3d(c.x - w, c.y - h, c.z), AcGePoint3d(c.x + w, c.y - h, c.z),
+            AcGePoint3d(c.x + w, c.y + h, c.z), AcGePoint3d(c.x - w, c.y + h, c.z),
+            AcGePoint3d(c.x - w, c.y - h, c.z)};
+}
+
+// A region's sampled outline, closed.
+Stroke regionBoundary(const AcDbRegion* region) {
+    Stroke stroke = region->outline();
+    if (!stroke.empty()) stroke.push_back(stroke.front());
+    return stroke;
+}
+
 }  // namespace
 
 std::vector<Stroke> entityOutline(const AcDbEntity* entity) {
@@ -82,6 +100,8 @@ std::vector<Stroke> entityOutline(const AcDbEntity* entity) {
     if (const AcDbMText* mtext = AcDbMText::cast(entity)) return {{mtext->location()}};
     if (const AcDbBlockReference* reference = AcDbBlockReference::cast(entity)) return {{reference->position()}};
     if (const AcDbDimension* dimension = AcDbDimension::cast(entity)) return {{dimension->textPosition()}};
+    if (const AcDbViewport* viewport = AcDbViewport::cast(entity)) return {viewportFrame(viewport)};
+    if (const AcDbRegion* region = AcDbRegion::cast(entity)) return {regionBoundary(region)};
     return {};
 }
 

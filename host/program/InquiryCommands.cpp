@@ -22,6 +22,7 @@
 #include "ent/AcDbLine.h"
 #include "ent/AcDbMText.h"
 #include "ent/AcDbPolyline.h"
+#include "ent/AcDbRegion.h"
 #include "ent/AcDbText.h"
 #include "rx/AcRxClass.h"
 #include "ut/AcUtil.h"
@@ -93,6 +94,10 @@ void listEntity(AcDbEntity* entity) {
         printLine("location", pointText(mtext->location()));
     } else if (auto* reference = AcDbBlockReference::cast(entity)) {
         printLine("at point", pointText(reference->position()));
+    } else if (auto* region = AcDbRegion::cast(entity)) {
+        double area = 0, perimeter = 0;
+        if (region->getArea(area) == Acad::eOk) printLine("area", distanceText(area));
+        if (region->getPerimeter(perimeter) == Acad::eOk) printLine("perimeter", distanceText(perimeter));
     }
 }
 

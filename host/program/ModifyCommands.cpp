@@ -1,4 +1,5 @@
-// The host's editing commands: MOVE, COPY, ERASE, STRETCH (a crossing window: vertices inside it
+// The host's editing commands: MOVE, COPY, ERASE, OOPS (brings back what the last ERASE took),
+// STRETCH (a crossing window: vertices inside it
 // move, entities wholly inside move), DDEDIT (the command-line form: new text for a text, an
 // attribute or a multiline text).
 #include <string>
@@ -6,6 +7,7 @@
 
 #include "program/CommandSupport.h"
 #include "program/HostCommands.h"
+#include "ap/AcApDocument.h"
 #include "ed/CommandLine.h"
 #include "ed/Selection.h"
 #include "ed/SystemVariables.h"
@@ -59,10 +61,31 @@ void copyCommand() {
     }
 }
 
+// What the last ERASE took, in whichever drawing it ran; OOPS empties it.
+std::vector<AcDbObjectId>& lastErased() {
+    static std::vector<AcDbObjectId> ids;
+    return ids;
+}
+
 void eraseCommand() {
     std::vector<AcDbObjectId> ids;
     if (!selectObjects(ids)) return;
     forEachEntity(ids, AcDb::kForWrite, [](AcDbEntity* e) { e->erase(); });
+    lastErased() = ids;
+}
+
+// Unerases the entities of the last ERASE that are still erased and belong to the current drawing.
+void oopsCommand() {
+    AcDbDatabase* db = currentDrawing()->database();
+    long restored = 0;
+    for (const AcDbObjectId& id : lastErased()) {
+        AcDbEntity* entity = nullptr;
+        if (id.database() != db || acdbOpenObject(entity, id, AcDb::kForWrite, true) != Acad::eOk) continue;
+        if (entity->isErased() && entity->erase(false) == Acad::eOk) ++restored;
+        entity->close();
+    }
+    lastErased().clear();
+    acutPrintf("\n%ld restored", restored);
 }
 
 void stretchEntity(AcDbEntity* entity, const Extents& window, const AcGeVector3d& d) {
@@ -157,6 +180,7 @@ void registerModifyCommands() {
     addHostCommand("MOVE", moveCommand);
     addHostCommand("COPY", copyCommand);
     addHostCommand("ERASE", eraseCommand);
+    addHostCommand("OOPS", oopsCommand);
     addHostCommand("STRETCH", stretchCommand);
     addHostCommand("DDEDIT", ddeditCommand);
 }

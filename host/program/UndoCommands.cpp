@@ -21,14 +21,9 @@ UndoHistory& history() { return currentDrawing()->state().undo; }
 // The undo commands run inside an undo group of their own: it is dropped first.
 void undoSteps(int count) {
     history().endGroup();
-    for (int i = 0; i < count; ++i) {
-        std::string name;
-        if (!history().undoOne(name)) {
-            acutPrintf("\nEverything has been undone");
-            return;
-        }
-        acutPrintf("\n%s undone", name.c_str());
-    }
+    std::vector<std::string> names = history().undoMany(static_cast<std::size_t>(count));
+    for (const std::string& name : names) acutPrintf("\n%s undone", name.c_str());
+    if (names.size() < static_cast<std::size_t>(count)) acutPrintf("\nEverything has been undone");
 }
 
 void uCommand() { undoSteps(1); }
@@ -77,6 +72,14 @@ void registerHostCommands() {
     registerModifyCommands();
     registerInquiryCommands();
     registerUndoCommands();
+    registerTransformCommands();
+    registerMeasureCommands();
+    registerCurveCommands();
+    registerAnnotationCommands();
+    registerViewportCommands();
+    registerPropertyCommands();
+    registerDimensionCommands();
+    registerRegionCommands();
     registerDxfCommands();
 }
 
