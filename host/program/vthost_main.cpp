@@ -21,6 +21,7 @@
 #include "boot/Host.h"
 #include "ed/CommandLine.h"
 #include "ed/CommandRunner.h"
+#include "ed/MenuCommands.h"
 #include "ut/AcUtil.h"
 
 namespace {
@@ -111,6 +112,7 @@ int main(int argc, char** argv) {
     if (options.version) return std::printf("%s\n", kVersion), 0;
     vthost::startHost();
     vthost::registerHostCommands();
+    vthost::registerMenuCommands();
     int status = run(options);
     vthost::stopHost();
     return status;

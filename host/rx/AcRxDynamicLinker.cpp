@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -14,6 +15,11 @@ ACRX_DEFINE_MEMBERS(AcRxDynamicLinker)
 namespace {
 
 void (*g_printer)(const char*) = nullptr;
+
+std::vector<vthost::ModuleUnloadObserver>& unloadObservers() {
+    static std::vector<vthost::ModuleUnloadObserver> observers;
+    return observers;
+}
 
 std::string canonical(const std::string& path) {
     char resolved[4096];
@@ -108,6 +114,7 @@ Adesk::Boolean AcRxDynamicLinker::start(const std::string& path, HMODULE handle,
     m_modules.push_back(Module{path, handle});
     if (entry(AcRx::kInitAppMsg, handle) == AcRx::kRetError) {
         std::erase_if(m_modules, [&](const Module& m) { return m.handle == handle; });
+        vthost::notifyModuleUnload(handle);
         FreeLibrary(handle);
         reportLoadFailure(printit, path, "initialisation failed");
         return false;
@@ -128,6 +135,7 @@ Adesk::Boolean AcRxDynamicLinker::unloadModule(const char* fileName, Adesk::Bool
     Module module = *found;
     if (!sendUnload(module, false)) return false;
     std::erase_if(m_modules, [&](const Module& m) { return m.handle == module.handle; });
+    vthost::notifyModuleUnload(module.handle);
     FreeLibrary(module.handle);
     return true;
 }
@@ -137,6 +145,7 @@ void AcRxDynamicLinker::unloadAll() {
         Module module = m_modules.back();
         sendUnload(module, true);
         m_modules.pop_back();
+        vthost::notifyModuleUnload(module.handle);
         FreeLibrary(module.handle);
     }
 }
@@ -227,5 +236,15 @@ void runtimePrint(const char* text) {
         return;
     }
     std::fputs(text, stdout);
+}
+
+void addModuleUnloadObserver(ModuleUnloadObserver observer) {
+    auto& observers = unloadObservers();
+    if (std::find(observers.begin(), observers.end(), observer) == observers.end())
+        observers.push_back(observer);
+}
+
+void notifyModuleUnload(HMODULE module) {
+    for (ModuleUnloadObserver observer : unloadObservers()) observer(module);
 }
 }  // namespace vthost

@@ -76,4 +76,9 @@ namespace vthost {
 // Where acutPrintf-style messages of the runtime go until the editor installs its command line.
 void setRuntimePrinter(void (*printer)(const char* text));
 void runtimePrint(const char* text);
+// Observers told of every module that leaves, after its kUnloadAppMsg and before it is freed, so
+// that the layers above can drop what the module registered with them (its LISP functions).
+using ModuleUnloadObserver = void (*)(HMODULE module);
+void addModuleUnloadObserver(ModuleUnloadObserver observer);
+void notifyModuleUnload(HMODULE module);
 }  // namespace vthost

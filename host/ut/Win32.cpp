@@ -190,6 +190,15 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
 
 std::string lastModuleLoadError() { return t_lastError; }
 
+HMODULE moduleContaining(const void* address) {
+    Dl_info info{};
+    if (address == nullptr || dladdr(address, &info) == 0 || info.dli_fname == nullptr) return nullptr;
+    std::string path = absolutePath(info.dli_fname);
+    for (auto& [handle, module] : loadedModules())
+        if (module.path == path) return handle;
+    return nullptr;
+}
+
 void hideExport(const char* name) { hiddenExports().insert(name); }
 void unhideExport(const char* name) { hiddenExports().erase(name); }
 void unhideAllExports() { hiddenExports().clear(); }

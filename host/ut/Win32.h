@@ -49,6 +49,9 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
 // Why the last LoadLibraryA on this thread failed: the dynamic loader's reason, or empty when the
 // file loaded and its DllMain refused (or when it succeeded).
 std::string lastModuleLoadError();
+// The handle LoadLibraryA gave out for the module whose code holds address; null for the host
+// program, libacad.so, a test program or an address in no module.
+HMODULE moduleContaining(const void* address);
 
 // Test switch: GetProcAddress answers null for a hidden name, as a host that lacks it would.
 void hideExport(const char* name);
