@@ -19,3 +19,18 @@ function(vt_add_resource_module target)
     get_filename_component(suffix ${R_FILE_NAME} LAST_EXT)
     set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME ${stem} SUFFIX ${suffix})
 endfunction()
+
+# Help files: a help source (topics with context numbers, see host/ut/HelpFile.h) compiled by
+# vtrc into the host's help file format, written beside the modules under the file name given.
+#
+#   vt_add_help_file(<target> SOURCE <topics.txt> FILE_NAME <file name>)
+function(vt_add_help_file target)
+    cmake_parse_arguments(H "" "SOURCE;FILE_NAME" "" ${ARGN})
+    set(source ${CMAKE_CURRENT_SOURCE_DIR}/${H_SOURCE})
+    set(output ${CMAKE_BINARY_DIR}/bin/${H_FILE_NAME})
+    add_custom_command(OUTPUT ${output}
+        COMMAND vtrc --help-file ${source} ${output}
+        DEPENDS vtrc ${source}
+        COMMENT "Compiling help ${H_SOURCE}")
+    add_custom_target(${target} ALL DEPENDS ${output})
+endfunction()

@@ -96,6 +96,15 @@ HMODULE loadFile(const std::string& path) {
     return handle;
 }
 
+// The ordinal table's entries up to the one with ordinal 0 (at most kMaxOrdinals are looked at).
+FARPROC procByOrdinal(void* module, unsigned ordinal) {
+    constexpr int kMaxOrdinals = 4096;
+    auto* table = reinterpret_cast<const VthostOrdinal*>(dlsym(module, VTHOST_ORDINAL_TABLE_SYMBOL));
+    for (int i = 0; table != nullptr && ordinal != 0 && i < kMaxOrdinals && table[i].ordinal != 0; ++i)
+        if (table[i].ordinal == ordinal) return table[i].function;
+    return nullptr;
+}
+
 }  // namespace
 
 extern "C" {
@@ -137,6 +146,8 @@ HMODULE GetModuleHandleA(const char* moduleName) {
 
 FARPROC GetProcAddress(HMODULE module, const char* procName) {
     if (module == nullptr || procName == nullptr) return nullptr;
+    auto ordinal = reinterpret_cast<std::uintptr_t>(procName);
+    if (ordinal < 0x10000) return procByOrdinal(module, static_cast<unsigned>(ordinal));
     if (hiddenExports().count(procName)) return nullptr;
     void* symbol = dlsym(module, procName);
     return reinterpret_cast<FARPROC>(symbol);
@@ -178,7 +189,7 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
     std::string name = fileName != nullptr ? fileName : "";
     if (name.empty()) return {};
     if (name.find('/') != std::string::npos) return {name};
-    std::vector<std::string> folders{folderOfCode(requester), hostProgramFolder()};
+    std::vector<std::string> folders{folderOfCode(requester), hostProgramFolder(), systemFolder()};
     folders.insert(folders.end(), searchPath().begin(), searchPath().end());
     std::vector<std::string> candidates;
     std::set<std::string> seen;
@@ -189,6 +200,11 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
 }
 
 std::string lastModuleLoadError() { return t_lastError; }
+
+std::string systemFolder() {
+    std::string host = hostProgramFolder();
+    return host.empty() ? std::string() : (host == "/" ? "/system" : host + "/system");
+}
 
 HMODULE moduleContaining(const void* address) {
     Dl_info info{};
