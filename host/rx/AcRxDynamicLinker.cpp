@@ -206,7 +206,7 @@ Adesk::Boolean AcRxDynamicLinker::isAppMDIAware(const char* name) const {
     return module != nullptr && module->mdiAware;
 }
 
-const char* AcRxDynamicLinker::ProductKey() const { return "Software\\Vthost\\R15.0\\VTHOST-1:409"; }
+const char* AcRxDynamicLinker::ProductKey() const { return vthost::kProductKey; }
 
 AcRxDynamicLinker* acrxDynamicLinker() {
     return static_cast<AcRxDynamicLinker*>(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER));

@@ -73,6 +73,8 @@ const char* acrxProductKey();
 using AcRxEntryPointFunction = AcRx::AppRetCode (*)(AcRx::AppMsgCode message, void* appId);
 
 namespace vthost {
+// The running product's registry key, what acrxProductKey answers (usable before the host starts).
+constexpr const char* kProductKey = "Software\\Vthost\\R15.0\\VTHOST-1:409";
 // Where acutPrintf-style messages of the runtime go until the editor installs its command line.
 void setRuntimePrinter(void (*printer)(const char* text));
 void runtimePrint(const char* text);
