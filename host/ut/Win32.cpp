@@ -77,8 +77,10 @@ std::string hostProgramFolder() {
     return length > 0 && length < sizeof path ? folderOf(path) : std::string();
 }
 
+// Lazily bound and global: a module loaded later binds its calls of an earlier module's functions
+// when it first makes them (a module that loads the library it uses during its own start).
 HMODULE loadFile(const std::string& path) {
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_GLOBAL);
     if (handle == nullptr) {
         const char* reason = dlerror();
         t_lastError = reason != nullptr ? reason : "the dynamic loader refused it";
@@ -96,10 +98,19 @@ HMODULE loadFile(const std::string& path) {
     return handle;
 }
 
+// dlsym, except that the host program's handle answers only for the host's own code: modules are
+// loaded globally, and dlsym on the program would otherwise find their symbols too.
+void* exportOf(void* module, const char* name) {
+    void* symbol = dlsym(module, name);
+    if (symbol != nullptr && module == hostProgram() && vthost::moduleContaining(symbol) != nullptr)
+        return nullptr;
+    return symbol;
+}
+
 // The ordinal table's entries up to the one with ordinal 0 (at most kMaxOrdinals are looked at).
 FARPROC procByOrdinal(void* module, unsigned ordinal) {
     constexpr int kMaxOrdinals = 4096;
-    auto* table = reinterpret_cast<const VthostOrdinal*>(dlsym(module, VTHOST_ORDINAL_TABLE_SYMBOL));
+    auto* table = reinterpret_cast<const VthostOrdinal*>(exportOf(module, VTHOST_ORDINAL_TABLE_SYMBOL));
     for (int i = 0; table != nullptr && ordinal != 0 && i < kMaxOrdinals && table[i].ordinal != 0; ++i)
         if (table[i].ordinal == ordinal) return table[i].function;
     return nullptr;
@@ -149,8 +160,7 @@ FARPROC GetProcAddress(HMODULE module, const char* procName) {
     auto ordinal = reinterpret_cast<std::uintptr_t>(procName);
     if (ordinal < 0x10000) return procByOrdinal(module, static_cast<unsigned>(ordinal));
     if (hiddenExports().count(procName)) return nullptr;
-    void* symbol = dlsym(module, procName);
-    return reinterpret_cast<FARPROC>(symbol);
+    return reinterpret_cast<FARPROC>(exportOf(module, procName));
 }
 
 DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size) {
