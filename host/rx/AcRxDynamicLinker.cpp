@@ -111,6 +111,7 @@ Adesk::Boolean AcRxDynamicLinker::start(const std::string& path, HMODULE handle,
         reportLoadFailure(printit, path, "no acrxEntryPoint");
         return false;
     }
+    vthost::shareModuleSymbols(handle);
     noteLoadedDuringInit(handle);
     m_modules.push_back(Module{path, handle, true, false, {}});
     m_initialising.push_back(handle);

@@ -77,10 +77,10 @@ std::string hostProgramFolder() {
     return length > 0 && length < sizeof path ? folderOf(path) : std::string();
 }
 
-// Lazily bound and global: a module loaded later binds its calls of an earlier module's functions
-// when it first makes them (a module that loads the library it uses during its own start).
+// Lazily bound; modules (acrxLoadModule) are then made global with shareModuleSymbols, while
+// resource and helper modules stay local, each with its own copy of the same exported names.
 HMODULE loadFile(const std::string& path) {
-    void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_GLOBAL);
+    void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* reason = dlerror();
         t_lastError = reason != nullptr ? reason : "the dynamic loader refused it";
@@ -210,6 +210,11 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
 }
 
 std::string lastModuleLoadError() { return t_lastError; }
+
+void shareModuleSymbols(HMODULE module) {
+    if (pathOf(module).empty()) return;
+    if (void* again = dlopen(pathOf(module).c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_GLOBAL)) dlclose(again);
+}
 
 std::string systemFolder() {
     std::string host = hostProgramFolder();

@@ -56,6 +56,9 @@ void setModuleSearchPath(const char* folders);
 // asks; null for the host) loads it: the name itself when it has a folder, else the candidate
 // paths in search order, each folder once.
 std::vector<std::string> moduleCandidates(const char* fileName, const void* requester);
+// Makes a loaded module's symbols visible to modules loaded after it (their calls of its functions
+// bind lazily, when first made). acrxLoadModule does this for every module it loads.
+void shareModuleSymbols(HMODULE module);
 // The host's folder of helper modules: "system" beside the host program.
 std::string systemFolder();
 // Why the last LoadLibraryA on this thread failed: the dynamic loader's reason, or empty when the
