@@ -1,6 +1,6 @@
 // vthost::DocumentState: what the host keeps per open drawing besides its database — the lock
 // stack, the resource-handle stack, the undo history, the last point and entity, the previous
-// selection and the current viewport. Owned by its AcApDocument. Host-internal.
+// selection, the current viewport and the editor's LISP state. Owned by its AcApDocument. Host-internal.
 #pragma once
 #include <memory>
 #include <vector>
@@ -13,6 +13,8 @@
 
 namespace vthost {
 
+struct LispDocument;  // the editor's LISP functions and queued expressions (ed/LispFunctions.h)
+
 struct DocumentState {
     explicit DocumentState(AcDbDatabase* db) : undo(db) {}
     std::vector<AcAp::DocLockMode> locks;
@@ -23,6 +25,7 @@ struct DocumentState {
     std::vector<AcDbObjectId> previousSelection;
     // With TILEMODE 0: 1 is paper space, n >= 2 model space through viewport n.
     short cvport = 2;
+    std::shared_ptr<LispDocument> lisp;
 };
 
 }  // namespace vthost

@@ -132,6 +132,16 @@ void CommandLine::discardRestOfLine() {
     m_sources.back().rest.clear();
 }
 
+std::string CommandLine::takeRestOfLine() {
+    if (m_sources.empty() || !m_sources.back().hasRest) return {};
+    Source& source = m_sources.back();
+    std::string rest = std::move(source.rest);
+    source.hasRest = false;
+    source.rest.clear();
+    if (source.echo && !m_quiet) acutPrintf(" %s", rest.c_str());
+    return rest;
+}
+
 bool CommandLine::reject(const std::string& message) {
     acutPrintf("\n%s", message.c_str());
     if (!runningScript()) return false;

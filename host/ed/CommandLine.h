@@ -42,6 +42,9 @@ public:
     Read readCommand(const std::string& prompt, std::string& answer);
     // Drops what is left of the line the last answer came from (after an error or a cancel).
     void discardRestOfLine();
+    // Takes what is left of the line the last answer came from, echoed as answers are (a LISP
+    // expression typed at the Command prompt reads on to the end of its line).
+    std::string takeRestOfLine();
 
     // Bad input: prints the message; in a script also stops the script with its file and line
     // and answers true (the caller cancels). Interactively answers false (the caller asks again).

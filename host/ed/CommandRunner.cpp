@@ -11,6 +11,7 @@
 #include "ed/AcEditor.h"
 #include "ed/CommandLine.h"
 #include "ed/EditorCommands.h"
+#include "ed/LispEvaluator.h"
 #include "ed/SystemVariables.h"
 #include "ut/AcUtil.h"
 
@@ -143,11 +144,17 @@ CommandOutcome runCommand(const std::string& typed) {
 bool commandLoop() {
     g_run.quit = false;
     while (!g_run.quit) {
+        runQueuedExpressions();
         std::string typed;
         CommandLine::Read read = commandLine().readCommand("\nCommand: ", typed);
         if (read == CommandLine::Read::kEnd) break;
         if (read == CommandLine::Read::kCancel) {
             acutPrintf(" *Cancel*");
+            continue;
+        }
+        if (!typed.empty() && typed[0] == '(') {
+            std::string rest = commandLine().takeRestOfLine();
+            evaluateLispText(rest.empty() ? typed : typed + " " + rest, true);
             continue;
         }
         if (typed.empty()) {

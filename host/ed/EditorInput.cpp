@@ -1,21 +1,20 @@
 #include "ed/EditorInput.h"
 
 #include <cstring>
-#include <map>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "ut/AdsCodes.h"
 #include "ed/HostDieselEnvironment.h"
+#include "rx/AcRxDynamicLinker.h"
+#include "ut/SettingsStore.h"
 
 namespace {
 constexpr std::size_t kMaxInput = 131;
 std::optional<std::string> g_pending;
 
-std::map<std::string, std::string>& settings() {
-    static std::map<std::string, std::string> store;
-    return store;
-}
+std::string environmentKey() { return std::string("HKEY_CURRENT_USER\\") + vthost::kProductKey + "\\General"; }
 }  // namespace
 
 namespace vthost {
@@ -23,16 +22,25 @@ void offerInput(const char* text) { g_pending = std::string(text ? text : ""); }
 void clearInput() { g_pending.reset(); }
 
 const char* settingValue(const char* name) {
-    auto it = settings().find(name ? name : "");
-    return it == settings().end() ? nullptr : it->second.c_str();
+    if (name == nullptr || *name == '\0') return nullptr;
+    const SettingValue* value = settingsStore().value(environmentKey(), name);
+    if (value == nullptr) return nullptr;
+    if (value->type == kRegString) return value->data.c_str();
+    static std::string number;
+    std::uint32_t n = 0;
+    for (int i = 3; i >= 0 && value->data.size() == 4; --i) n = (n << 8) | static_cast<unsigned char>(value->data[i]);
+    number = std::to_string(n);
+    return number.c_str();
 }
 
 void setSetting(const char* name, const char* value) {
-    if (name == nullptr) return;
-    if (value == nullptr || *value == '\0')
-        settings().erase(name);
-    else
-        settings()[name] = value;
+    if (name == nullptr || *name == '\0') return;
+    if (value == nullptr || *value == '\0') {
+        settingsStore().removeValue(environmentKey(), name);
+        return;
+    }
+    settingsStore().createKey(environmentKey());
+    settingsStore().setValue(environmentKey(), name, SettingValue{kRegString, value});
 }
 }  // namespace vthost
 

@@ -13,7 +13,9 @@ namespace vthost {
 void offerInput(const char* text);
 // Nothing to deliver: acedGetInput answers RTERROR until the next offer.
 void clearInput();
-// The host's own settings store, read by DIESEL's $(getenv).
+// The settings DIESEL's $(getenv) reads: the values of the settings store's key
+// HKEY_CURRENT_USER\<acrxProductKey()>\General (names case-insensitive). A value read stays valid
+// until the store next changes. Setting null or "" removes the value.
 const char* settingValue(const char* name);
 void setSetting(const char* name, const char* value);
 }  // namespace vthost

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -21,7 +22,9 @@
 #include "boot/Host.h"
 #include "ed/CommandLine.h"
 #include "ed/CommandRunner.h"
+#include "ed/MenuCommands.h"
 #include "ut/AcUtil.h"
+#include "ut/SettingsStore.h"
 
 namespace {
 
@@ -98,6 +101,17 @@ int run(const Options& options) {
     return ok ? 0 : 1;
 }
 
+// The user's settings: the file VTHOST_SETTINGS names, else ~/.config/vthost/settings.reg (kept
+// in memory only when neither can be worked out). A damaged file is reported and left alone.
+void openUserSettings() {
+    const char* named = std::getenv("VTHOST_SETTINGS");
+    const char* home = std::getenv("HOME");
+    std::string path = named != nullptr ? named : home != nullptr ? std::string(home) + "/.config/vthost/settings.reg" : "";
+    std::string error;
+    if (!path.empty() && !vthost::settingsStore().openFile(path, error))
+        std::fprintf(stderr, "vthost: settings %s: %s\n", path.c_str(), error.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,8 +123,10 @@ int main(int argc, char** argv) {
     }
     if (options.help) return printUsage(), 0;
     if (options.version) return std::printf("%s\n", kVersion), 0;
+    openUserSettings();
     vthost::startHost();
     vthost::registerHostCommands();
+    vthost::registerMenuCommands();
     int status = run(options);
     vthost::stopHost();
     return status;

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -14,6 +15,11 @@ ACRX_DEFINE_MEMBERS(AcRxDynamicLinker)
 namespace {
 
 void (*g_printer)(const char*) = nullptr;
+
+std::vector<vthost::ModuleUnloadObserver>& unloadObservers() {
+    static std::vector<vthost::ModuleUnloadObserver> observers;
+    return observers;
+}
 
 std::string canonical(const std::string& path) {
     char resolved[4096];
@@ -82,7 +88,7 @@ Adesk::Boolean AcRxDynamicLinker::loadModuleRequestedBy(const char* fileName,
     if (fileName == nullptr || *fileName == '\0') return false;
     for (const std::string& candidate : vthost::moduleCandidates(fileName, requester)) {
         std::string path = canonical(candidate), reason;
-        if (findByPath(path) != nullptr) return true;
+        if (Module* known = findByPath(path)) return noteLoadedDuringInit(known->handle), true;
         Candidate found = examine(path, reason);
         if (found == Candidate::kAbsent) continue;
         HMODULE handle = found == Candidate::kRefused ? LoadLibraryA(path.c_str()) : nullptr;
@@ -105,9 +111,15 @@ Adesk::Boolean AcRxDynamicLinker::start(const std::string& path, HMODULE handle,
         reportLoadFailure(printit, path, "no acrxEntryPoint");
         return false;
     }
-    m_modules.push_back(Module{path, handle});
-    if (entry(AcRx::kInitAppMsg, handle) == AcRx::kRetError) {
-        std::erase_if(m_modules, [&](const Module& m) { return m.handle == handle; });
+    vthost::shareModuleSymbols(handle);
+    noteLoadedDuringInit(handle);
+    m_modules.push_back(Module{path, handle, true, false, {}});
+    m_initialising.push_back(handle);
+    AcRx::AppRetCode answer = entry(AcRx::kInitAppMsg, handle);
+    m_initialising.pop_back();
+    if (answer == AcRx::kRetError) {
+        forget(handle);
+        vthost::notifyModuleUnload(handle);
         FreeLibrary(handle);
         reportLoadFailure(printit, path, "initialisation failed");
         return false;
@@ -124,19 +136,45 @@ bool AcRxDynamicLinker::sendUnload(Module& module, bool force) {
 Adesk::Boolean AcRxDynamicLinker::unloadModule(const char* fileName, Adesk::Boolean) {
     const Module* found = findByName(fileName);
     if (found == nullptr && fileName != nullptr) found = findByPath(canonical(fileName));
-    if (found == nullptr || found->locked) return false;
+    if (found == nullptr || found->locked || hasDependants(found->handle)) return false;
     Module module = *found;
     if (!sendUnload(module, false)) return false;
-    std::erase_if(m_modules, [&](const Module& m) { return m.handle == module.handle; });
+    forget(module.handle);
+    vthost::notifyModuleUnload(module.handle);
     FreeLibrary(module.handle);
     return true;
 }
 
+bool AcRxDynamicLinker::hasDependants(HMODULE handle) const {
+    for (const Module& module : m_modules)
+        if (std::find(module.loadedDuringInit.begin(), module.loadedDuringInit.end(), handle) !=
+            module.loadedDuringInit.end())
+            return true;
+    return false;
+}
+
+// Drops the module from the list and from every other module's dependencies.
+void AcRxDynamicLinker::forget(HMODULE handle) {
+    std::erase_if(m_modules, [&](const Module& m) { return m.handle == handle; });
+    for (Module& module : m_modules) std::erase(module.loadedDuringInit, handle);
+}
+
+void AcRxDynamicLinker::noteLoadedDuringInit(HMODULE handle) {
+    if (m_initialising.empty() || m_initialising.back() == handle) return;
+    if (Module* parent = findByAppId(m_initialising.back())) {
+        auto& loaded = parent->loadedDuringInit;
+        if (std::find(loaded.begin(), loaded.end(), handle) == loaded.end()) loaded.push_back(handle);
+    }
+}
+
 void AcRxDynamicLinker::unloadAll() {
     while (!m_modules.empty()) {
-        Module module = m_modules.back();
+        auto next = std::find_if(m_modules.rbegin(), m_modules.rend(),
+                                 [&](const Module& m) { return !hasDependants(m.handle); });
+        Module module = next != m_modules.rend() ? *next : m_modules.back();
         sendUnload(module, true);
-        m_modules.pop_back();
+        forget(module.handle);
+        vthost::notifyModuleUnload(module.handle);
         FreeLibrary(module.handle);
     }
 }
@@ -197,7 +235,7 @@ Adesk::Boolean AcRxDynamicLinker::isAppMDIAware(const char* name) const {
     return module != nullptr && module->mdiAware;
 }
 
-const char* AcRxDynamicLinker::ProductKey() const { return "Software\\Vthost\\R15.0\\VTHOST-1:409"; }
+const char* AcRxDynamicLinker::ProductKey() const { return vthost::kProductKey; }
 
 AcRxDynamicLinker* acrxDynamicLinker() {
     return static_cast<AcRxDynamicLinker*>(acrxSysRegistry()->at(ACRX_DYNAMIC_LINKER));
@@ -227,5 +265,15 @@ void runtimePrint(const char* text) {
         return;
     }
     std::fputs(text, stdout);
+}
+
+void addModuleUnloadObserver(ModuleUnloadObserver observer) {
+    auto& observers = unloadObservers();
+    if (std::find(observers.begin(), observers.end(), observer) == observers.end())
+        observers.push_back(observer);
+}
+
+void notifyModuleUnload(HMODULE module) {
+    for (ModuleUnloadObserver observer : unloadObservers()) observer(module);
 }
 }  // namespace vthost

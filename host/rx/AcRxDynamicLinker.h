@@ -28,7 +28,8 @@ public:
     // the host's own entry points that load for their caller.
     Adesk::Boolean loadModuleRequestedBy(const char* fileName, Adesk::Boolean printit,
                                          const void* requester);
-    // Sends kUnloadAppMsg and unloads; false when unknown, locked, or the module refuses.
+    // Sends kUnloadAppMsg and unloads; false when unknown, locked, the module refuses, or a module
+    // that loaded it during its own initialisation is still loaded (dependants go first).
     Adesk::Boolean unloadModule(const char* fileName, Adesk::Boolean asCmd = false);
     // Returns the object previously registered under the name (the caller owns it), or null.
     AcRxObject* registerService(const char* serviceName, AcRxService* service);
@@ -42,7 +43,8 @@ public:
 
     // Sends a message to every loaded module, in load order; used for drawing and quit messages.
     void sendToAll(AcRx::AppMsgCode message, void* argument);
-    // Unloads every module, last loaded first, whether locked or not (host shutdown).
+    // Unloads every module, whether locked or not (host shutdown): last loaded first, except that
+    // a module loaded during another's initialisation goes after that one.
     void unloadAll();
     std::vector<std::string> loadedModuleNames() const;
 
@@ -52,7 +54,11 @@ private:
         HMODULE handle;
         mutable bool locked = true;
         mutable bool mdiAware = false;
+        std::vector<HMODULE> loadedDuringInit;  // modules it loaded while initialising
     };
+    bool hasDependants(HMODULE handle) const;
+    void forget(HMODULE handle);
+    void noteLoadedDuringInit(HMODULE handle);
     Module* findByPath(const std::string& path);
     Module* findByAppId(void* appId) const;
     const Module* findByName(const char* name) const;
@@ -60,6 +66,7 @@ private:
     Adesk::Boolean start(const std::string& path, HMODULE handle, Adesk::Boolean printit);
 
     mutable std::vector<Module> m_modules;
+    std::vector<HMODULE> m_initialising;  // modules inside their kInitAppMsg, innermost last
 };
 
 AcRxDynamicLinker* acrxDynamicLinker();
@@ -73,7 +80,14 @@ const char* acrxProductKey();
 using AcRxEntryPointFunction = AcRx::AppRetCode (*)(AcRx::AppMsgCode message, void* appId);
 
 namespace vthost {
+// The running product's registry key, what acrxProductKey answers (usable before the host starts).
+constexpr const char* kProductKey = "Software\\Vthost\\R15.0\\VTHOST-1:409";
 // Where acutPrintf-style messages of the runtime go until the editor installs its command line.
 void setRuntimePrinter(void (*printer)(const char* text));
 void runtimePrint(const char* text);
+// Observers told of every module that leaves, after its kUnloadAppMsg and before it is freed, so
+// that the layers above can drop what the module registered with them (its LISP functions).
+using ModuleUnloadObserver = void (*)(HMODULE module);
+void addModuleUnloadObserver(ModuleUnloadObserver observer);
+void notifyModuleUnload(HMODULE module);
 }  // namespace vthost

@@ -77,8 +77,10 @@ std::string hostProgramFolder() {
     return length > 0 && length < sizeof path ? folderOf(path) : std::string();
 }
 
+// Lazily bound; modules (acrxLoadModule) are then made global with shareModuleSymbols, while
+// resource and helper modules stay local, each with its own copy of the same exported names.
 HMODULE loadFile(const std::string& path) {
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(path.c_str(), RTLD_LAZY | RTLD_LOCAL);
     if (handle == nullptr) {
         const char* reason = dlerror();
         t_lastError = reason != nullptr ? reason : "the dynamic loader refused it";
@@ -94,6 +96,24 @@ HMODULE loadFile(const std::string& path) {
         return nullptr;
     }
     return handle;
+}
+
+// dlsym, except that the host program's handle answers only for the host's own code: modules are
+// loaded globally, and dlsym on the program would otherwise find their symbols too.
+void* exportOf(void* module, const char* name) {
+    void* symbol = dlsym(module, name);
+    if (symbol != nullptr && module == hostProgram() && vthost::moduleContaining(symbol) != nullptr)
+        return nullptr;
+    return symbol;
+}
+
+// The ordinal table's entries up to the one with ordinal 0 (at most kMaxOrdinals are looked at).
+FARPROC procByOrdinal(void* module, unsigned ordinal) {
+    constexpr int kMaxOrdinals = 4096;
+    auto* table = reinterpret_cast<const VthostOrdinal*>(exportOf(module, VTHOST_ORDINAL_TABLE_SYMBOL));
+    for (int i = 0; table != nullptr && ordinal != 0 && i < kMaxOrdinals && table[i].ordinal != 0; ++i)
+        if (table[i].ordinal == ordinal) return table[i].function;
+    return nullptr;
 }
 
 }  // namespace
@@ -137,9 +157,10 @@ HMODULE GetModuleHandleA(const char* moduleName) {
 
 FARPROC GetProcAddress(HMODULE module, const char* procName) {
     if (module == nullptr || procName == nullptr) return nullptr;
+    auto ordinal = reinterpret_cast<std::uintptr_t>(procName);
+    if (ordinal < 0x10000) return procByOrdinal(module, static_cast<unsigned>(ordinal));
     if (hiddenExports().count(procName)) return nullptr;
-    void* symbol = dlsym(module, procName);
-    return reinterpret_cast<FARPROC>(symbol);
+    return reinterpret_cast<FARPROC>(exportOf(module, procName));
 }
 
 DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size) {
@@ -178,7 +199,7 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
     std::string name = fileName != nullptr ? fileName : "";
     if (name.empty()) return {};
     if (name.find('/') != std::string::npos) return {name};
-    std::vector<std::string> folders{folderOfCode(requester), hostProgramFolder()};
+    std::vector<std::string> folders{folderOfCode(requester), hostProgramFolder(), systemFolder()};
     folders.insert(folders.end(), searchPath().begin(), searchPath().end());
     std::vector<std::string> candidates;
     std::set<std::string> seen;
@@ -189,6 +210,25 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
 }
 
 std::string lastModuleLoadError() { return t_lastError; }
+
+void shareModuleSymbols(HMODULE module) {
+    if (pathOf(module).empty()) return;
+    if (void* again = dlopen(pathOf(module).c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_GLOBAL)) dlclose(again);
+}
+
+std::string systemFolder() {
+    std::string host = hostProgramFolder();
+    return host.empty() ? std::string() : (host == "/" ? "/system" : host + "/system");
+}
+
+HMODULE moduleContaining(const void* address) {
+    Dl_info info{};
+    if (address == nullptr || dladdr(address, &info) == 0 || info.dli_fname == nullptr) return nullptr;
+    std::string path = absolutePath(info.dli_fname);
+    for (auto& [handle, module] : loadedModules())
+        if (module.path == path) return handle;
+    return nullptr;
+}
 
 void hideExport(const char* name) { hiddenExports().insert(name); }
 void unhideExport(const char* name) { hiddenExports().erase(name); }

@@ -4,7 +4,8 @@
 // GetModuleHandleA(nullptr) names the host program; GetProcAddress finds the host's exported
 // functions by name (C functions by plain name, C++ functions by their decorated name).
 // A module named without a folder is looked for beside the module that asks, beside the host
-// program and on the host's module search path, in that order; never in the current folder.
+// program, in the host's folder of helper modules ("system" beside the host program) and on the
+// host's module search path, in that order; never in the current folder.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -24,6 +25,15 @@ using LPVOID = void*;
 #define MAX_PATH 260
 #define DLL_PROCESS_DETACH 0
 #define DLL_PROCESS_ATTACH 1
+
+// GetProcAddress takes a name, or an ordinal: a "name" below 0x10000 is an ordinal, looked up in
+// the table the module exports under VTHOST_ORDINAL_TABLE_SYMBOL (entries end with ordinal 0).
+#define MAKEINTRESOURCEA(i) (reinterpret_cast<const char*>(static_cast<std::uintptr_t>(static_cast<unsigned short>(i))))
+#define VTHOST_ORDINAL_TABLE_SYMBOL "vthost_ordinals"
+struct VthostOrdinal {
+    unsigned ordinal;
+    FARPROC function;
+};
 
 // The signature a module's DllMain must have.
 using DllMainFunction = BOOL (*)(HINSTANCE instance, DWORD reason, LPVOID reserved);
@@ -46,9 +56,17 @@ void setModuleSearchPath(const char* folders);
 // asks; null for the host) loads it: the name itself when it has a folder, else the candidate
 // paths in search order, each folder once.
 std::vector<std::string> moduleCandidates(const char* fileName, const void* requester);
+// Makes a loaded module's symbols visible to modules loaded after it (their calls of its functions
+// bind lazily, when first made). acrxLoadModule does this for every module it loads.
+void shareModuleSymbols(HMODULE module);
+// The host's folder of helper modules: "system" beside the host program.
+std::string systemFolder();
 // Why the last LoadLibraryA on this thread failed: the dynamic loader's reason, or empty when the
 // file loaded and its DllMain refused (or when it succeeded).
 std::string lastModuleLoadError();
+// The handle LoadLibraryA gave out for the module whose code holds address; null for the host
+// program, libacad.so, a test program or an address in no module.
+HMODULE moduleContaining(const void* address);
 
 // Test switch: GetProcAddress answers null for a hidden name, as a host that lacks it would.
 void hideExport(const char* name);

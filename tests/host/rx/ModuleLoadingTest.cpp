@@ -201,6 +201,7 @@ TEST_F(ModuleLoadingTest, CandidatesComeInOrderAndRefusalsSayWhy) {
     std::string programFolder = program.substr(0, program.rfind('/'));
     EXPECT_EQ(vthost::moduleCandidates("other.arx", nullptr),
               (std::vector<std::string>{programFolder + "/other.arx",
+                                        programFolder + "/system/other.arx",
                                         (first / "other.arx").string(),
                                         (second / "other.arx").string()}));
 
@@ -218,6 +219,7 @@ TEST_F(ModuleLoadingTest, CandidatesComeInOrderAndRefusalsSayWhy) {
     ASSERT_NE(inOther, nullptr);
     EXPECT_EQ(vthost::moduleCandidates(kModule, inOther),
               (std::vector<std::string>{(second / kModule).string(), modulePath(),
+                                        programFolder + "/system/" + kModule,
                                         (first / kModule).string()}));
     EXPECT_FALSE(acrxLoadModule("sub.arx", true));
     EXPECT_EQ(output.take().rfind("\nUnable to load " + (second / "sub.arx").string() +

@@ -1,0 +1,32 @@
+// Resources of modules: LoadStringA reads a string from one module's resource table; the resource
+// chain is the list of resource modules that the lookup searches after the current resource
+// handle (a module registers its resource module there at attach and takes it out at detach,
+// as an extension module of the dialog framework would). The chain holds handles, not modules:
+// registering does not keep a module loaded. See ap/ResourceLookup.h for the lookup through the
+// current document's resource handle.
+#pragma once
+#include "ut/ResourceTable.h"
+#include "ut/Win32.h"
+
+using UINT = unsigned int;
+using LPSTR = char*;
+
+extern "C" {
+// Win32 semantics: copies string id of instance into buffer, at most size - 1 characters and
+// always a terminator, and answers the number of characters copied. A missing id, a module
+// without resources, a null buffer or a size below 1 answer 0 (with an empty string when there
+// is room for one).
+int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int size);
+}
+
+namespace vthost {
+// The module's table; null when it has none or one of a newer version.
+const VthostResourceTable* resourceTableOf(HINSTANCE instance);
+// The string id of instance, or null.
+const VthostStringResource* findStringResource(HINSTANCE instance, UINT id);
+// The resource chain, searched in registration order. Registering twice keeps one entry.
+void addResourceModule(HINSTANCE instance);
+void removeResourceModule(HINSTANCE instance);
+// The first module on the chain that holds string id, or null.
+HINSTANCE chainModuleWithString(UINT id);
+}  // namespace vthost
