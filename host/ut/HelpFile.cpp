@@ -107,6 +107,7 @@ HelpRead readHelpFile(std::string_view data, std::vector<HelpTopic>& topics) {
     Input in(data.substr(kMagic.size()));
     std::uint32_t version = 0, count = 0;
     if (!in.number(version) || !in.number(count)) return HelpRead::kDamaged;
+    if (version == 0) return HelpRead::kDamaged;  // no file was ever written with version 0
     if (version > kHelpFileVersion) return HelpRead::kNewerVersion;
     if (count > kMaxHelpTopics) return HelpRead::kDamaged;
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -56,6 +56,10 @@ TEST(HelpFile, RefusesDamagedNewerAndForeignFiles) {
     std::string newer = file;
     newer[8] = 2;
     EXPECT_EQ(readHelpFile(newer, topics), HelpRead::kNewerVersion);
+    // Found by fuzzing: a file claiming version 0 was read, and written back as version 1.
+    std::string versionZero = file;
+    versionZero[8] = 0;
+    EXPECT_EQ(readHelpFile(versionZero, topics), HelpRead::kDamaged);
     std::string huge = file;
     huge[12] = huge[13] = huge[14] = huge[15] = '\xFF';
     EXPECT_EQ(readHelpFile(huge, topics), HelpRead::kDamaged) << "a count beyond the limit";
