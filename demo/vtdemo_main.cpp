@@ -155,11 +155,7 @@ bool link(AcDbDatabase& db, AcDbObjectId source, AcDbObjectId label, const char*
 bool liveLabels(const ScratchFolder& folder) {
     AcDbDatabase db;
     acdbHostApplicationServices()->setWorkingDatabase(&db);
-    auto* room = new AcDbPolyline();
-    const double corners[4][2] = {{0, 0}, {8, 0}, {8, 5}, {0, 5}};
-    for (unsigned i = 0; i < 4; ++i) room->addVertexAt(i, AcGePoint2d(corners[i][0], corners[i][1]));
-    room->setClosed(true);
-    AcDbObjectId roomId = append(db, room);
+    AcDbObjectId roomId = vtsample::addRoom(db, 8, 5);
     AcDbObjectId plainLabel = append(db, new AcDbText());
     AcDbObjectId macroLabel = append(db, new AcDbText());
     bool ok = !roomId.isNull() && !plainLabel.isNull() && !macroLabel.isNull();

@@ -47,11 +47,7 @@ AcDbObjectId textStyle(AcDbDatabase& db, const char* name, AcPropertyReader* rea
 bool writeSample(const char* path) {
     AcDbDatabase db;
     acdbHostApplicationServices()->setWorkingDatabase(&db);
-    auto* room = new AcDbPolyline();
-    const double corners[4][2] = {{0, 0}, {8, 0}, {8, 5}, {0, 5}};
-    for (unsigned i = 0; i < 4; ++i) room->addVertexAt(i, AcGePoint2d(corners[i][0], corners[i][1]));
-    room->setClosed(true);
-    AcDbObjectId roomId = append(db, room);
+    AcDbObjectId roomId = vtsample::addRoom(db, 8, 5);
     AcDbObjectId column = append(db, new AcDbCircle(AcGePoint3d(12, 2, 0), 1.0));
     AcDbObjectId style = vtsample::addAreaTextStyle(db, "Area m2", "$(rtos,%PROPERTY,2,2) m2");
     vtsample::storeLink(roomId, label(db, 1, 2), style);

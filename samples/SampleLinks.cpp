@@ -2,6 +2,7 @@
 
 #include "db/AcDbDictionary.h"
 #include "db/AcDbSymbolTable.h"
+#include "ent/AcDbPolyline.h"
 #include "link/AcPropertyLink.h"
 #include "modifiers/ContentModifiers.h"
 #include "module/OpenedObject.h"
@@ -29,6 +30,14 @@ AcDbObjectId addToModelSpace(AcDbDatabase& db, AcDbEntity* entity) {
     AcDbObjectId id;
     if (!space || space->appendAcDbEntity(id, entity) != Acad::eOk) return AcDbObjectId();
     return id;
+}
+
+AcDbObjectId addRoom(AcDbDatabase& db, double width, double depth) {
+    auto* room = new AcDbPolyline();
+    const double corners[4][2] = {{0, 0}, {width, 0}, {width, depth}, {0, depth}};
+    for (unsigned i = 0; i < 4; ++i) room->addVertexAt(i, AcGePoint2d(corners[i][0], corners[i][1]));
+    room->setClosed(true);
+    return addToModelSpace(db, room);
 }
 
 AcDbObjectId stylesDictionary(AcDbDatabase& db) {

@@ -17,6 +17,10 @@ constexpr const char* kStylesDictionaryKey = "ORVN_Vantorell_Styles";
 // Appends a new entity (which the drawing then owns) to model space and closes it.
 AcDbObjectId addToModelSpace(AcDbDatabase& db, AcDbEntity* entity);
 
+// A closed rectangular polyline from the origin to (width, depth), appended to model space: the
+// room of the sample drawings.
+AcDbObjectId addRoom(AcDbDatabase& db, double width, double depth);
+
 // The drawing's styles dictionary, created when missing.
 AcDbObjectId stylesDictionary(AcDbDatabase& db);
 
