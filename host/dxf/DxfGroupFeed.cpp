@@ -194,7 +194,11 @@ std::string DxfRawRecord::text(int code) const {
 Acad::ErrorStatus feedDxfGroups(std::string_view text, DL_Dxf& dxf,
                                 DL_CreationInterface& receiver, DxfRecordListener& listener,
                                 std::string& message) {
-    return Feed(text, dxf, receiver, listener, message).run();
+    Acad::ErrorStatus es = Feed(text, dxf, receiver, listener, message).run();
+    // The record the listener was shown lived in the feed; whatever the listener does after the
+    // feed (finishing a polyline cut short by EOF) must not read it.
+    listener.setCurrentRecord(nullptr);
+    return es;
 }
 
 }  // namespace vthost

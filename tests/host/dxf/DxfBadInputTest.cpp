@@ -11,6 +11,7 @@
 #include "dxf/DxfExport.h"
 #include "dxf/DxfImport.h"
 #include "ent/AcDbLine.h"
+#include "ent/AcDbPolyline.h"
 
 using namespace dxftest;
 
@@ -101,6 +102,24 @@ TEST_F(DxfBadInputTest, MissingFilesAndFoldersAreFilerErrors) {
     EXPECT_EQ(vthost::importDxf(::testing::TempDir().c_str(), db, report), Acad::eFilerError);
     EXPECT_EQ(vthost::importDxf(nullptr, db, report), Acad::eInvalidInput);
     EXPECT_EQ(entityIds(db).size(), entitiesBefore);
+}
+
+// A polyline still open at EOF (no SEQEND, no ENDSEC) is finished after the reader is done with
+// the file; finishing it used to read the reader's last record after it was gone (found by
+// fuzzing).
+TEST_F(DxfBadInputTest, PolylineOpenAtEndOfFileIsStillFinished) {
+    vthost::DxfImportReport report;
+    std::string text =
+        "0\nSECTION\n2\nENTITIES\n0\nPOLYLINE\n5\n2A\n8\n0\n66\n1\n70\n1\n0\nVERTEX\n"
+        "8\n0\n10\n1\n20\n2\n0\nVERTEX\n8\n0\n10\n3\n20\n4\n0\nEOF\n";
+    ASSERT_EQ(vthost::importDxfText(text, db, report), Acad::eOk) << report.message;
+    std::vector<AcDbObjectId> polylines = idsOf<AcDbPolyline>(db);
+    ASSERT_EQ(polylines.size(), 1u);
+    withEntity(polylines[0], [](const AcDbEntity& entity) {
+        const auto& polyline = static_cast<const AcDbPolyline&>(entity);
+        EXPECT_EQ(polyline.numVerts(), 2u);
+        EXPECT_TRUE(polyline.isClosed());
+    });
 }
 
 TEST_F(DxfBadInputTest, UnknownKindsAreCountedNotDropped) {
