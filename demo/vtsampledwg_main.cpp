@@ -3,6 +3,8 @@
 // (a closed polyline 8 x 5) and a column (a circle of radius 1) in model space, each with a
 // single-line text label that shows its area through a DIESEL macro; the room also shows its
 // perimeter (length), the column its X, and a schedule line copies the room's name (a text).
+// A marker text labels itself with its own X coordinate (a self link): the editor application
+// rewrites it after every command that moves it.
 //
 //   vtsampledwg <output drawing>
 #include <cstdio>
@@ -59,6 +61,9 @@ bool writeSample(const char* path) {
                         textStyle(db, "X", new AcXCoordReader(), "X $(rtos,%PROPERTY,2,2)"));
     vtsample::storeLink(name, label(db, 16, 6),
                         textStyle(db, "Schedule", new AcTextReader(), "Room: %PROPERTY"));
+    AcDbObjectId marker = label(db, 20, 0, "X=20.00");
+    vtsample::storeLink(marker, AcDbObjectId::kNull,
+                        textStyle(db, "Own X", new AcXCoordReader(), "X=$(rtos,%PROPERTY,2,2)"));
     Acad::ErrorStatus status = db.saveAs(path);
     acdbHostApplicationServices()->setWorkingDatabase(nullptr);
     return status == Acad::eOk;

@@ -17,6 +17,7 @@ VT_DEFINE_MEMBERS(AcPropertyLink, "AcDbObject", true, 23, 13, 0,
                   vantorell::kAppDescription)
 VT_DEFINE_CLASS_VERSION(AcPropertyLink)
 
+AcPropertyLink::AcPropertyLink() = default;
 AcPropertyLink::~AcPropertyLink() = default;
 
 AcDbObjectId AcPropertyLink::style() const {

@@ -15,7 +15,7 @@ public:
 
     VT_DECLARE_CLASS_VERSION(AcPropertyLink, 1)
 
-    AcPropertyLink() = default;
+    AcPropertyLink();
     ~AcPropertyLink() override;
 
     AcDbObjectId style() const;
