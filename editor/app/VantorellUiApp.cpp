@@ -148,8 +148,13 @@ bool CVantorellApp::registerService() {
 
 AcRx::AppRetCode CVantorellApp::initApplication() {
     ResourceScope scope(m_resourceInstance);
-    if (loadLibraries() != AcRx::kRetOK) return AcRx::kRetError;
-    if (!registerService()) return AcRx::kRetError;
+    if (loadLibraries() != AcRx::kRetOK || !registerService()) {
+        // The host unloads an application whose initialisation failed without an unload
+        // message: what it registered must not outlive it.
+        unregisterCommands();
+        unregisterClasses();
+        return AcRx::kRetError;
+    }
     vantorell::installEditorReactor();
     return AcRx::kRetOK;
 }

@@ -2,6 +2,7 @@
 
 #include "db/DrawingFile.h"
 #include "ed/EditorInput.h"
+#include "ed/SelectionSwitches.h"
 #include "ed/SystemVariables.h"
 #include "ut/Win32.h"
 
@@ -16,6 +17,9 @@ ScopedFatalHandler::~ScopedFatalHandler() { setFatalHandler(m_previous); }
 
 ScopedFailingSaves::ScopedFailingSaves(long bytes) { failSavesAfterBytes(bytes); }
 ScopedFailingSaves::~ScopedFailingSaves() { failSavesAfterBytes(-1); }
+
+ScopedFailingSelectionLength::ScopedFailingSelectionLength() { failSelectionLength(true); }
+ScopedFailingSelectionLength::~ScopedFailingSelectionLength() { failSelectionLength(false); }
 
 ScopedClock::ScopedClock(double (*clock)()) { setJulianClock(clock); }
 ScopedClock::~ScopedClock() { setJulianClock(nullptr); }

@@ -44,6 +44,15 @@ public:
     ScopedFailingSaves& operator=(const ScopedFailingSaves&) = delete;
 };
 
+// acedSSLength fails for every selection set while the guard lives.
+class ScopedFailingSelectionLength {
+public:
+    ScopedFailingSelectionLength();
+    ~ScopedFailingSelectionLength();
+    ScopedFailingSelectionLength(const ScopedFailingSelectionLength&) = delete;
+    ScopedFailingSelectionLength& operator=(const ScopedFailingSelectionLength&) = delete;
+};
+
 // The session clock (a Julian date, read by DATE and $(edtime)) is clock while the guard lives.
 class ScopedClock {
 public:

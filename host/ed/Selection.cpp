@@ -14,6 +14,7 @@
 #include "ed/EditorInput.h"
 #include "ed/InputParser.h"
 #include "ed/InputRequest.h"
+#include "ed/SelectionSwitches.h"
 #include "ed/SystemVariables.h"
 #include "ed/UserInput.h"
 #include "ent/EntityGeometry.h"
@@ -270,9 +271,17 @@ int acedSSFree(const ads_name sname) {
     return RTNORM;
 }
 
+namespace {
+bool g_selectionLengthFails = false;
+}  // namespace
+
+void vthost::failSelectionLength(bool fails) {
+    g_selectionLengthFails = fails;
+}
+
 int acedSSLength(const ads_name sname, long* len) {
     const IdList* set = findSet(sname);
-    if (set == nullptr || len == nullptr) return RTERROR;
+    if (set == nullptr || len == nullptr || g_selectionLengthFails) return RTERROR;
     *len = static_cast<long>(set->size());
     return RTNORM;
 }

@@ -1,0 +1,79 @@
+// Loading the application from a folder that lacks what it needs: without its resource module it
+// refuses to load at all; without the object library it says which file it could not load and
+// its initialisation fails, leaving nothing registered. The resource module's format strings
+// take exactly the values the application passes.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "HostTestSupport.h"
+#include "app/MessageFormat.h"
+#include "ed/AcEdCommandStack.h"
+#include "rx/AcRxDynamicLinker.h"
+#include "rx/AcRxService.h"
+#include "ut/Resources.h"
+#include "ut/Win32.h"
+
+namespace vteditor {
+namespace {
+
+namespace fs = std::filesystem;
+
+class IncompleteFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::path(::testing::TempDir()) / ("vt-incomplete-" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        fs::copy_file(fs::current_path() / "VantorellUi.arx", folder / "VantorellUi.arx");
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    void copyBeside(const char* name) { fs::copy_file(fs::current_path() / name, folder / name); }
+    std::string application() const { return (folder / "VantorellUi.arx").string(); }
+
+    fs::path folder;
+    vthost::test::OutputCapture output;
+};
+
+TEST_F(IncompleteFolder, WithoutItsResourceModuleTheApplicationDoesNotLoad) {
+    EXPECT_FALSE(acrxLoadModule(application().c_str(), false));
+    EXPECT_FALSE(acrxServiceIsRegistered("AcPropertyLinkStyleMgr"));
+    EXPECT_EQ(acrxFindClass("AcPropertyLinkStyleMgr"), nullptr);
+}
+
+TEST_F(IncompleteFolder, WithoutTheLibraryItNamesTheMissingFileAndInitialisationFails) {
+    copyBeside("VantorellUiRes.dll");
+    output.take();
+    EXPECT_FALSE(acrxLoadModule(application().c_str(), false));
+    std::string seen = output.take();
+    std::string expected = "\nERROR: failed to load module " + (folder / "vantorell.dbx").string();
+    EXPECT_NE(seen.find(expected), std::string::npos) << seen;
+    EXPECT_FALSE(acrxServiceIsRegistered("AcPropertyLinkStyleMgr"));
+    // The failed application is gone from the process: nothing may point into it any more.
+    EXPECT_EQ(acrxFindClass("AcPropertyLinkStyleMgr"), nullptr);
+    EXPECT_EQ(acrxFindClass("CVantorellEditorReactor"), nullptr);
+    EXPECT_EQ(acedRegCmds->lookupGlobalCmd("VT_UPDATE"), nullptr);
+}
+
+TEST(ResourceModule, FormatStringsTakeWhatTheApplicationPasses) {
+    HMODULE resources = LoadLibraryA("VantorellUiRes.dll");
+    ASSERT_NE(resources, nullptr);
+    auto text = [&](unsigned id) {
+        char buffer[512];
+        LoadStringA(resources, id, buffer, sizeof buffer);
+        return std::string(buffer);
+    };
+    for (unsigned id : {14u, 15u}) EXPECT_TRUE(vantorell::formatTakes(text(id).c_str(), "d")) << id;
+    for (unsigned id : {51u, 52u}) EXPECT_TRUE(vantorell::formatTakes(text(id).c_str(), "s")) << id;
+    for (unsigned id : {11u, 12u, 13u}) {
+        EXPECT_FALSE(text(id).empty()) << id;
+        EXPECT_TRUE(vantorell::formatTakes(text(id).c_str(), "")) << id << " is printed as a format";
+    }
+    FreeLibrary(resources);
+}
+
+}  // namespace
+}  // namespace vteditor
