@@ -46,7 +46,10 @@ int occurrences(const std::string& text, const std::string& part) {
 class Probe : public AcEditorReactor, public AcDbObjectReactor {
 public:
     void commandWillStart(const char* name) override { log.push_back(std::string("start ") + name); }
-    void commandEnded(const char* name) override { log.push_back(std::string("ended ") + name); }
+    void commandEnded(const char* name) override {
+        log.push_back(std::string("ended ") + name);
+        lockedAtEnd = acDocManager->curDocument()->myLockMode() == AcAp::kWrite;
+    }
     void modified(const AcDbObject* object) override {
         const auto* text = AcDbText::cast(object);
         char* contents = text ? text->textString() : nullptr;
@@ -54,6 +57,7 @@ public:
         acutDelString(contents);
     }
     std::vector<std::string> log;
+    bool lockedAtEnd = false;
 };
 
 TEST_F(Commands, ASelfLabelledTextIsRewrittenOnceAfterTheCommandThatMovedIt) {
@@ -77,6 +81,7 @@ TEST_F(Commands, ASelfLabelledTextIsRewrittenOnceAfterTheCommandThatMovedIt) {
                                                    "modified X=25.00"}));
     EXPECT_EQ(textOf(text), "X=25.00");
     EXPECT_EQ(queuedLinks(), 0);
+    EXPECT_TRUE(probe.lockedAtEnd) << "the deferred rewrite happens inside the command's lock";
 }
 
 TEST_F(Commands, ACancelledCommandLeavesItsLinksQueuedForTheNextOneOrForVtUpdate) {

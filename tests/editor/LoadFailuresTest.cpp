@@ -58,6 +58,20 @@ TEST_F(IncompleteFolder, WithoutTheLibraryItNamesTheMissingFileAndInitialisation
     EXPECT_EQ(acedRegCmds->lookupGlobalCmd("VT_UPDATE"), nullptr);
 }
 
+TEST_F(IncompleteFolder, AFolderTooDeepForTheModulesPathBufferRefusesTheLoadWithAMessage) {
+    fs::path deep = folder;
+    while (deep.string().size() < 300) deep /= "a-folder-with-a-long-name";
+    fs::create_directories(deep);
+    fs::copy_file(folder / "VantorellUi.arx", deep / "VantorellUi.arx");
+    fs::copy_file(fs::current_path() / "VantorellUiRes.dll", deep / "VantorellUiRes.dll");
+    output.take();
+    EXPECT_FALSE(acrxLoadModule((deep / "VantorellUi.arx").string().c_str(), false));
+    std::string seen = output.take();
+    EXPECT_NE(seen.find("the folder of VantorellUiRes.dll is unknown or its path too long"),
+              std::string::npos)
+        << seen;
+}
+
 TEST(ResourceModule, FormatStringsTakeWhatTheApplicationPasses) {
     HMODULE resources = LoadLibraryA("VantorellUiRes.dll");
     ASSERT_NE(resources, nullptr);
