@@ -2,11 +2,32 @@
 #pragma once
 
 namespace vantorell::res {
+// vt_linkcreate
+constexpr unsigned kCreateStyleQuestion = 1;
+constexpr unsigned kCreateStyleCaption = 2;
+constexpr unsigned kCurrentStyle = 3;         // format: one string, the style's name
+constexpr unsigned kSourceKeywords = 4;       // global keywords Style Model Paper eXit
+constexpr unsigned kSourcePrompt = 5;
+constexpr unsigned kLabelPrompt = 7;
+constexpr unsigned kLabelKindRequired = 8;    // format: one string, the DXF name of the kind
+constexpr unsigned kSourceNotOpened = 9;
+constexpr unsigned kExtensionDictionaryNotOpened = 10;
+constexpr unsigned kLabelIsSource = 40;
+constexpr unsigned kSourcePromptPaper = 41;
+constexpr unsigned kPickViewport = 43;
+constexpr unsigned kLabelKeywords = 44;       // global keywords Self Model Paper
+constexpr unsigned kLabelPromptPaper = 45;
+constexpr unsigned kViewportNotOpened = 46;   // format: one string, string 48 or 49
+constexpr unsigned kNotAViewport = 47;
+constexpr unsigned kForReading = 48;
+constexpr unsigned kForWriting = 49;
+// vt_linkremove
 constexpr unsigned kNothingSelected = 11;    // no entity could be taken from the selection
 constexpr unsigned kNoExtensionDictionary = 12;  // a selected entity that carries no links at all
 constexpr unsigned kNoLinksFound = 13;       // none of the selected entities is a source
 constexpr unsigned kLinksFound = 14;         // format: one integer
 constexpr unsigned kLinksRemoved = 15;       // format: one integer
+// application
 constexpr unsigned kNotAvailableYet = 51;    // format: one string, the command's name
 constexpr unsigned kCommandFailed = 52;      // format: one string, the command's name
 }  // namespace vantorell::res

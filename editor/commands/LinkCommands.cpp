@@ -114,10 +114,6 @@ bool removeLink(const AcDbObjectId& linkId) {
 
 }  // namespace
 
-bool linkCreateCommand() {
-    return notAvailableYet("VT_LINKCREATE");
-}
-
 bool styleManagerCommand() {
     return notAvailableYet("VT_STYLEMGR");
 }

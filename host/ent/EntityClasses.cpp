@@ -52,7 +52,7 @@ void registerEntityClasses() {
     concrete<AcDbBlockReference>("AcDbBlockReference", "AcDbEntity", "INSERT");
     concrete<AcDbMInsertBlock>("AcDbMInsertBlock", "AcDbBlockReference", "INSERT");
     concrete<AcDbMText>("AcDbMText", "AcDbEntity", "MTEXT");
-    newAcRxClass("AcDbDimension", "AcDbEntity");
+    newAcRxClass("AcDbDimension", "AcDbEntity", 0, nullptr, "DIMENSION");
     concrete<AcDbAlignedDimension>("AcDbAlignedDimension", "AcDbDimension", "DIMENSION");
     concrete<AcDbRotatedDimension>("AcDbRotatedDimension", "AcDbDimension", "DIMENSION");
     concrete<AcDbFcf>("AcDbFcf", "AcDbEntity", "TOLERANCE");

@@ -1,4 +1,5 @@
 #include "ut/AcUtil.h"
+#include "ut/Mbstring.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -53,3 +54,12 @@ OutputSink setOutputSink(OutputSink sink) {
     return previous;
 }
 }  // namespace vthost
+
+extern "C" int _mbsicmp(const unsigned char* lhs, const unsigned char* rhs) {
+    if (lhs == nullptr || rhs == nullptr) return (lhs != nullptr) - (rhs != nullptr);
+    auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    for (;; ++lhs, ++rhs) {
+        int difference = fold(*lhs) - fold(*rhs);
+        if (difference != 0 || *lhs == '\0') return difference;
+    }
+}
