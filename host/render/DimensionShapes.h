@@ -1,7 +1,8 @@
 // What an aligned or rotated dimension shows, worked out from the dimension (open for read): the
 // two extension lines (a small gap off the measured points, a little past the dimension line),
-// the dimension line between them, a filled arrowhead at each end and the text centred above
-// the dimension line at the text position, turned to read from below or from the right. Sizes
+// the dimension line between them, a filled arrowhead at each end and the text centred at the
+// text position with its baseline a gap above the dimension line, turned to read from below or
+// from the right. Sizes
 // follow the text height: arrows as long as the text is high (but no more than a third of the
 // dimension line), gaps a quarter of it.
 #pragma once
@@ -19,7 +20,7 @@ struct DimensionShape {
     std::vector<std::pair<AcGePoint3d, AcGePoint3d>> lines;
     std::vector<Points> arrowheads;
     std::string text;
-    AcGePoint3d textAnchor;  // the bottom centre of the text
+    AcGePoint3d textAnchor;  // the centre of the text's baseline
     double textRotation = 0.0;
 };
 

@@ -259,7 +259,6 @@ void EntityPainter::paintDimension(const AcDbEntity& entity, const Placement& at
     run.height = m_annotationHeight;
     run.rotation = shape.textRotation;
     run.alignX = 0.5;
-    run.anchorY = TextAnchor::kBottom;
     text(run, at, color);
 }
 
