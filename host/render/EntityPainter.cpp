@@ -1,5 +1,7 @@
 #include "render/EntityPainter.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <memory>
 

@@ -86,15 +86,7 @@ TEST_F(AnnotationPicture, DimensionLinesArrowheadsAndText) {
     EXPECT_TRUE(near(image, 4.3, -2.92, isRed, 0));
     EXPECT_TRUE(blank(image, -5.3, -3.08));
     // "10.0000" centred above the dimension line at the text position.
-    InkBox above;
-    for (int y = 0; y < image.height; ++y)
-        for (int x = 0; x < image.width; ++x) {
-            double sy = (image.originY - y - 0.5) / image.scale, sx = (x + 0.5 - image.originX) / image.scale;
-            if (sy <= -2.8 || std::fabs(sx) > 4.8 || !isRed(image.at(x, y))) continue;
-            if (above.empty) above = InkBox{false, sx, sx, sy, sy};
-            above.left = std::min(above.left, sx), above.right = std::max(above.right, sx);
-            above.bottom = std::min(above.bottom, sy), above.top = std::max(above.top, sy);
-        }
+    InkBox above = inkBox(image, isRed, [](double x, double y) { return y > -2.8 && std::fabs(x) < 4.8; });
     ASSERT_FALSE(above.empty);
     EXPECT_NEAR(above.centerX(), 0, 0.15);
     EXPECT_NEAR(above.bottom, -2.75, 0.1);  // digits sit on the baseline, a quarter height up

@@ -51,12 +51,14 @@ vthost::RenderedImage PictureTest::picture(vthost::RenderOptions options) {
     return image;
 }
 
-InkBox PictureTest::inkBox(const vthost::RenderedImage& image, const PixelTest& test) const {
+InkBox PictureTest::inkBox(const vthost::RenderedImage& image, const PixelTest& test,
+                           const std::function<bool(double x, double y)>& where) const {
     InkBox box;
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             if (!test(image.at(x, y))) continue;
             double sx = (x + 0.5 - image.originX) / image.scale, sy = (image.originY - y - 0.5) / image.scale;
+            if (where && !where(sx, sy)) continue;
             if (box.empty) box = InkBox{false, sx, sx, sy, sy};
             box.left = std::min(box.left, sx), box.right = std::max(box.right, sx);
             box.bottom = std::min(box.bottom, sy), box.top = std::max(box.top, sy);

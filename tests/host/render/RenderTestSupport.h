@@ -41,7 +41,9 @@ protected:
     // In a square picture: options with width and height 800.
     static vthost::RenderOptions square();
 
-    InkBox inkBox(const vthost::RenderedImage& image, const PixelTest& test) const;
+    // Only pixels whose centre (drawing units) lies within `where`, when given, count.
+    InkBox inkBox(const vthost::RenderedImage& image, const PixelTest& test,
+                  const std::function<bool(double x, double y)>& where = {}) const;
     // Whether a pixel within `radius` pixels of the drawing point passes the test.
     bool near(const vthost::RenderedImage& image, double x, double y, const PixelTest& test, int radius = 1) const;
 

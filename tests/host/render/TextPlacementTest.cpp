@@ -70,6 +70,20 @@ TEST_F(TextPicture, JustificationsAroundTheAlignmentPoint) {
     }
 }
 
+TEST_F(TextPicture, FitTextSpansPositionToAlignmentPoint) {
+    auto* text = new AcDbText();
+    text->setTextString("HELLO");
+    text->setHeight(1.0);
+    text->setHorizontalMode(AcDb::kTextFit);
+    text->setPosition(AcGePoint3d(-6, 0, 0));
+    text->setAlignmentPoint(AcGePoint3d(6, 0, 0));
+    add(text);
+    InkBox ink = textInk();
+    EXPECT_NEAR(ink.left, -6, kSlack * 2);  // the bearings are stretched with the letters
+    EXPECT_NEAR(ink.right, 6, kSlack * 2);
+    EXPECT_NEAR(ink.top - ink.bottom, 1.0, kSlack);  // fit text keeps its height
+}
+
 TEST_F(TextPicture, HeightScalesTheInk) {
     add(hello(AcGePoint3d(-8, -8, 0), 2.0));
     InkBox ink = textInk();
