@@ -1,6 +1,6 @@
 // What a picture of a drawing shows and how big it is: model space or the layout, the whole space
 // or only some of its entities, the size (pixels for PNG and for pictures in memory, points for
-// PDF, user units for SVG), the picture format, the width of lines and the colours of layers.
+// PDF and SVG), the picture format, the width of lines and the colours of layers.
 #pragma once
 #include <map>
 #include <string>

@@ -1,6 +1,7 @@
 #include "render/TextMetrics.h"
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <cmath>
 
@@ -12,6 +13,11 @@ namespace {
 constexpr double kMeasureSize = 100.0;
 
 }  // namespace
+
+void releasePictureFonts() {
+    cairo_debug_reset_static_data();
+    FcFini();
+}
 
 void usePictureFont(cairo_t* cr) {
     cairo_select_font_face(cr, kPictureFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);

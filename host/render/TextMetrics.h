@@ -49,6 +49,10 @@ private:
     double m_descentPerCap = 0.25;
 };
 
+// Frees what cairo and fontconfig keep for the whole process (font caches, the font
+// configuration), so that nothing of theirs is left when the host stops; stopHost calls it when
+// no picture is being made. The next picture loads them again.
+void releasePictureFonts();
 // Selects the picture font, unhinted, on a cairo context.
 void usePictureFont(cairo_t* cr);
 // The corners of the placed text's box, from the descent below the baseline to the cap height.
