@@ -16,7 +16,7 @@ using Outline = std::vector<AcGePoint2d>;
 enum class TextAnchor { kBaseline, kBottom, kMiddle, kTop };
 
 // One line of text as the drawing places it: height is that of a capital letter, rotation in
-// radians, alignX the part of the text's width left of the anchor (0 left, 0.5 centre, 1 right).
+// radians, alignX the share of the text's width left of the anchor (0 left, 0.5 centre, 1 right).
 // fitWidth above 0 stretches the text along its direction to that length.
 struct TextRun {
     std::string text;

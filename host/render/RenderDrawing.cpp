@@ -19,7 +19,7 @@ namespace vthost {
 
 namespace {
 
-// The drawing keeps this part of each side of the picture free.
+// The drawing keeps this fraction of each side of the picture free.
 constexpr double kMargin = 0.05;
 
 bool validSize(const RenderOptions& options) {

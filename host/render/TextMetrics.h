@@ -57,7 +57,8 @@ void releasePictureFonts();
 void usePictureFont(cairo_t* cr);
 // The corners of the placed text's box, from the descent below the baseline to the cap height.
 std::array<AcGePoint2d, 4> boxOf(const PlacedText& placed);
-// The text with every byte that is not part of well-formed UTF-8 replaced by '?'.
+// The text with every byte outside well-formed UTF-8 replaced by '?' and every control
+// character by a space.
 std::string validUtf8(const std::string& text);
 
 }  // namespace vthost
