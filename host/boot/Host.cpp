@@ -5,6 +5,7 @@
 #include "db/HostClasses.h"
 #include "ed/AcEditor.h"
 #include "ent/EntityClasses.h"
+#include "render/TextMetrics.h"
 #include "rx/AcRxClass.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/AcRxSysRegistry.h"
@@ -38,6 +39,7 @@ void stopHost() {
     acrxDynamicLinker()->unloadAll();
     deleteDocumentManager();
     shutdownRuntime();
+    releasePictureFonts();
     g_started = false;
 }
 

@@ -7,6 +7,6 @@ namespace vthost {
 // registry and creates the document manager, all before any module loads.
 void startHost();
 // Closes every drawing (modules get kUnloadDwgMsg), unloads every module (last loaded first),
-// deletes the document manager, then the registry.
+// deletes the document manager, then the registry, and lets go of the picture fonts.
 void stopHost();
 }  // namespace vthost

@@ -81,6 +81,7 @@ void registerHostCommands() {
     registerDimensionCommands();
     registerRegionCommands();
     registerDxfCommands();
+    registerPlotCommands();
 }
 
 }  // namespace vthost
