@@ -23,10 +23,11 @@ INT_PTR CDialog::DoModal() {
                            ? m_hResourceModule
                            : vthost::resourceModuleWith(vthost::ResourceKind::kDialog, m_templateId);
     const VthostDialogResource* resource = vthost::findDialogResource(module, m_templateId);
-    if (resource == nullptr || m_hWnd != nullptr) {
+    if (resource == nullptr) {
         acutPrintf("\nDialog %u cannot be found.", m_templateId);
         return -1;
     }
+    if (m_hWnd != nullptr) return -1;  // already showing
     CWnd* owner = m_pParentWnd != nullptr ? m_pParentWnd : acedGetAcadFrame();
     HWND previousFocus = ui::focusWindow();
     HWND window = ui::createDialogWindow(*resource, owner != nullptr ? owner->m_hWnd : nullptr);

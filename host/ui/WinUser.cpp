@@ -53,4 +53,17 @@ HWND SetFocus(HWND window) {
 
 HWND GetFocus() { return ui::focusWindow(); }
 
+HWND SetCapture(HWND window) {
+    HWND previous = ui::captureWindow();
+    ui::setCaptureWindow(ui::isWindow(window) ? window : nullptr);
+    return previous;
+}
+
+HWND GetCapture() { return ui::captureWindow(); }
+
+BOOL ReleaseCapture() {
+    ui::setCaptureWindow(nullptr);
+    return TRUE;
+}
+
 }  // extern "C"

@@ -17,4 +17,8 @@ BOOL IsWindowEnabled(HWND window);
 BOOL IsWindow(HWND window);
 HWND SetFocus(HWND window);
 HWND GetFocus();
+HWND SetCapture(HWND window);
+HWND GetCapture();
+// The window that had the capture hears WM_CAPTURECHANGED.
+BOOL ReleaseCapture();
 }

@@ -11,6 +11,7 @@
 #include "TestDialog.h"
 #include "UiTestSupport.h"
 #include "ui/AcadFrame.h"
+#include "ui/WinUser.h"
 #include "ui/DialogDriver.h"
 #include "ui/Window.h"
 #include "ut/SettingsStore.h"
@@ -144,6 +145,55 @@ TEST_F(UiTest, ThePlacementIsRememberedUnderTheRootKeyAndTheDialogName) {
         EXPECT_NE(output.take().find("at 0,0 size 360x227"), std::string::npos) << "no name, nothing remembered";
     }
     settingsStore().clear();
+}
+
+}  // namespace
+}  // namespace vthost::test
+
+namespace vthost::test {
+namespace {
+
+// A label that handles its own click and colour, as a hyperlink label does.
+class LinkLabel : public CStatic {
+public:
+    int clicks = 0;
+    CWnd* lostCaptureTo = reinterpret_cast<CWnd*>(1);
+    HBRUSH CtlColor(CDC* dc, UINT) {
+        dc->SetTextColor(RGB(0, 0, 238));
+        dc->SetBkMode(TRANSPARENT);
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    }
+    void OnCaptureChanged(CWnd* to) { lostCaptureTo = to; }
+
+protected:
+    void OnClicked() { ++clicks; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(LinkLabel, CStatic)
+    ON_CONTROL_REFLECT(STN_CLICKED, &LinkLabel::OnClicked)
+    ON_WM_CTLCOLOR_REFLECT()
+    ON_WM_CAPTURECHANGED()
+END_MESSAGE_MAP()
+
+TEST_F(UiTest, ReflectedNotificationsAreTheControlsAndCaptureLossIsHeard) {
+    TestDialog dialog;
+    LinkLabel link;
+    dialog.onInit = [&](TestDialog& d) {
+        EXPECT_TRUE(link.SubclassDlgItem(2004, &d));
+        link.SetCapture();
+        EXPECT_EQ(CWnd::GetCapture(), &link);
+    };
+    type({"dlg click 2004", "dlg dump"});
+    vthost::ui::whenNextDialogOpens([&](CDialog&) {
+        ReleaseCapture();
+        EXPECT_EQ(link.lostCaptureTo, nullptr) << "WM_CAPTURECHANGED";
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(link.clicks, 1);
+    EXPECT_TRUE(dialog.events.empty()) << "a reflected notification does not reach the parent";
+    EXPECT_NE(output.take().find("  2004 Static \"Kind:\" right notify colour #0000EE\n"), std::string::npos);
+    EXPECT_EQ(link.m_hWnd, nullptr);
 }
 
 }  // namespace
