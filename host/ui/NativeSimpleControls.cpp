@@ -92,6 +92,21 @@ LRESULT DialogWindow::proc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case DM_SETDEFID: m_defaultId = static_cast<int>(wParam); return TRUE;
         case WM_GETFONT: return reinterpret_cast<LRESULT>(window->font != nullptr ? window->font : m_font);
         case WM_CLOSE: sendMessage(window, WM_COMMAND, IDCANCEL, 0); return 0;
+        case WM_NEXTDLGCTL: {
+            // lParam TRUE: wParam is the control; else the next (0) or previous tab stop.
+            std::vector<HWND> stops = tabStops(window);
+            HWND target = nullptr;
+            if (lParam != 0) {
+                target = reinterpret_cast<HWND>(wParam);
+            } else if (!stops.empty()) {
+                auto at = std::find(stops.begin(), stops.end(), focusWindow());
+                std::size_t index = at == stops.end() ? 0 : static_cast<std::size_t>(at - stops.begin());
+                std::size_t n = stops.size();
+                target = stops[wParam == 0 ? (at == stops.end() ? 0 : (index + 1) % n) : (index + n - 1) % n];
+            }
+            if (isDescendant(target, window)) setFocusWindow(target);
+            return 0;
+        }
         default: return NativeControl::proc(window, message, wParam, lParam);
     }
 }

@@ -198,3 +198,27 @@ TEST_F(UiTest, ReflectedNotificationsAreTheControlsAndCaptureLossIsHeard) {
 
 }  // namespace
 }  // namespace vthost::test
+
+namespace vthost::test {
+namespace {
+
+TEST_F(UiTest, NextDialogControlWalksTheTabStopsAndSkipsDisabledOnes) {
+    TestDialog dialog;
+    std::vector<int> focus;
+    vthost::ui::whenNextDialogOpens([&](CDialog& d) {
+        d.GetDlgItem(2007)->EnableWindow(FALSE);
+        for (int i = 0; i < 3; ++i) {
+            d.SendMessage(WM_NEXTDLGCTL, 0, FALSE);
+            focus.push_back(CWnd::GetFocus()->GetDlgCtrlID());
+        }
+        d.SendMessage(WM_NEXTDLGCTL, 1, FALSE);
+        focus.push_back(CWnd::GetFocus()->GetDlgCtrlID());
+        d.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(d.GetDlgItem(1)->m_hWnd), TRUE);
+        focus.push_back(CWnd::GetFocus()->GetDlgCtrlID());
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(focus, (std::vector<int>{2008, 2000, 2012, 2000, 1}));
+}
+
+}  // namespace
+}  // namespace vthost::test
