@@ -4,11 +4,21 @@
 
 namespace vthost {
 
-HINSTANCE findResourceHandle(UINT id) {
-    HINSTANCE current = acDocManager != nullptr ? acDocManager->currentResourceHandle() : nullptr;
-    if (findStringResource(current, id) != nullptr) return current;
-    return chainModuleWithString(id);
+namespace {
+
+HINSTANCE currentDocumentResourceHandle() {
+    return acDocManager != nullptr ? acDocManager->currentResourceHandle() : nullptr;
 }
+
+// Resource lookups below the documents (CString::LoadString, the dialog framework) ask here.
+[[maybe_unused]] const bool kSourceRegistered =
+    (setCurrentResourceHandleSource(&currentDocumentResourceHandle), true);
+
+}  // namespace
+
+HINSTANCE findResourceHandle(UINT id) { return resourceModuleWith(ResourceKind::kString, id); }
+
+HINSTANCE findResourceHandle(ResourceKind kind, UINT id) { return resourceModuleWith(kind, id); }
 
 int loadResourceString(UINT id, char* buffer, int size) {
     return LoadStringA(findResourceHandle(id), id, buffer, size);

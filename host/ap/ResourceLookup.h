@@ -8,6 +8,8 @@
 namespace vthost {
 // The module that holds string id, or null.
 HINSTANCE findResourceHandle(UINT id);
+// The module that holds resource id of kind (a dialog template, a menu, a bitmap), or null.
+HINSTANCE findResourceHandle(ResourceKind kind, UINT id);
 // LoadStringA from findResourceHandle(id): 0 and an empty string when no module holds it.
 int loadResourceString(UINT id, char* buffer, int size);
 }  // namespace vthost

@@ -2,46 +2,15 @@
 
 #include <cctype>
 #include <cstdio>
-#include <vector>
+
+#include "ut/ResourceScriptLines.h"
 
 namespace vthost {
 
 namespace {
 
-// The script as lines, with a cursor and the line number for messages.
-class Lines {
-public:
-    explicit Lines(std::string_view text) {
-        for (std::size_t start = 0; start <= text.size();) {
-            std::size_t end = std::min(text.find('\n', start), text.size());
-            m_lines.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-    }
-    // The next line that is not blank or a comment, trimmed; false at the end.
-    bool next(std::string_view& line) {
-        while (m_next < m_lines.size()) {
-            line = trim(m_lines[m_next++]);
-            if (!line.empty() && line[0] != '#' && line.substr(0, 2) != "//") return true;
-        }
-        return false;
-    }
-    std::string where() const { return "line " + std::to_string(m_next); }
-
-private:
-    static std::string_view trim(std::string_view s) {
-        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-        return s;
-    }
-    std::vector<std::string_view> m_lines;
-    std::size_t m_next = 0;
-};
-
-bool fail(const Lines& lines, const std::string& what, std::string& error) {
-    error = lines.where() + ": " + what;
-    return false;
-}
+using rc::fail;
+using rc::Lines;
 
 bool readId(std::string_view& line, unsigned& id) {
     std::size_t digits = 0;
@@ -55,22 +24,6 @@ bool readId(std::string_view& line, unsigned& id) {
     return true;
 }
 
-char escaped(std::string_view line, std::size_t& i) {
-    char c = line[i];
-    switch (c) {
-        case 'n': return '\n';
-        case 't': return '\t';
-        case 'r': return '\r';
-        case '0': {
-            int value = 0;
-            for (int n = 0; n < 3 && i + 1 < line.size() && line[i + 1] >= '0' && line[i + 1] <= '7'; ++n)
-                value = value * 8 + (line[++i] - '0');
-            return static_cast<char>(value);
-        }
-        default: return c;
-    }
-}
-
 // A quoted text that ends the line; false with what is wrong.
 bool readText(std::string_view line, std::string& text, std::string& what) {
     std::size_t i = 0;
@@ -80,7 +33,7 @@ bool readText(std::string_view line, std::string& text, std::string& what) {
         char c = line[i];
         if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') c = line[++i];
         else if (c == '"') break;
-        else if (c == '\\' && i + 1 < line.size()) c = escaped(line, ++i);
+        else if (c == '\\' && i + 1 < line.size()) c = rc::escaped(line, ++i);
         text.push_back(c);
         if (text.size() > kMaxResourceString) return what = "a text longer than " + std::to_string(kMaxResourceString), false;
     }
@@ -89,14 +42,11 @@ bool readText(std::string_view line, std::string& text, std::string& what) {
     return true;
 }
 
-bool isBegin(std::string_view line) { return line == "BEGIN" || line == "{"; }
-bool isEnd(std::string_view line) { return line == "END" || line == "}"; }
-
 bool readStringTable(Lines& lines, ResourceScript& script, std::string& error) {
     std::string_view line;
-    if (!lines.next(line) || !isBegin(line)) return fail(lines, "STRINGTABLE without BEGIN", error);
+    if (!lines.next(line) || !rc::isBegin(line)) return fail(lines, "STRINGTABLE without BEGIN", error);
     while (lines.next(line)) {
-        if (isEnd(line)) return true;
+        if (rc::isEnd(line)) return true;
         unsigned id = 0;
         std::string text, what;
         if (!readId(line, id)) return fail(lines, "a string id that is not a number 0..65535", error);
@@ -107,49 +57,72 @@ bool readStringTable(Lines& lines, ResourceScript& script, std::string& error) {
     return fail(lines, "STRINGTABLE without END", error);
 }
 
-std::string literal(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') out += '\\', out += static_cast<char>(c);
-        else if (c >= 0x20 && c < 0x7f && c != '?') out += static_cast<char>(c);
-        else {
-            char octal[8];
-            std::snprintf(octal, sizeof octal, "\\%03o", c);
-            out += octal;
-        }
+template <class Map>
+bool isNew(const Map& map, unsigned id, const char* kind, const Lines& lines, std::string& error) {
+    if (map.count(id) == 0) return true;
+    return fail(lines, std::string(kind) + " id " + std::to_string(id) + " appears twice", error);
+}
+
+// "<id> DIALOG|DIALOGEX|MENU|BITMAP ..." (the statement's first line is already split).
+bool readResource(Lines& lines, rc::Tokens& tokens, ResourceScript& script, std::string& error,
+                  const ResourceFileReader& readFile) {
+    std::string what;
+    long long id = 0;
+    if (!tokens.peek(rc::Token::kNumber)) return false;
+    if (!tokens.number(id, 0, 65535, "a resource id", what)) return fail(lines, what, error);
+    std::string kind;
+    if (!tokens.name(kind)) return fail(lines, "a resource id without a resource kind", error);
+    auto key = static_cast<unsigned>(id);
+    if (kind == "DIALOG" || kind == "DIALOGEX") {
+        if (!isNew(script.dialogs, key, "dialog", lines, error)) return false;
+        DialogScript dialog;
+        if (!rc::readDialog(lines, tokens, dialog, error)) return false;
+        script.dialogs.emplace(key, std::move(dialog));
+        return true;
     }
-    return out + "\"";
+    if (kind == "MENU") {
+        if (!isNew(script.menus, key, "menu", lines, error)) return false;
+        if (!tokens.atEnd()) return fail(lines, "something after MENU", error);
+        std::vector<MenuItemScript> items;
+        if (!rc::readMenu(lines, items, error)) return false;
+        script.menus.emplace(key, std::move(items));
+        return true;
+    }
+    if (kind == "BITMAP") {
+        if (!isNew(script.bitmaps, key, "bitmap", lines, error)) return false;
+        BitmapScript bitmap;
+        if (!rc::readBitmap(tokens, readFile, bitmap, what)) return fail(lines, what, error);
+        script.bitmaps.emplace(key, std::move(bitmap));
+        return true;
+    }
+    return fail(lines, "unknown resource kind \"" + kind.substr(0, 32) +
+                           "\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU and BITMAP)", error);
 }
 
 }  // namespace
 
-bool readResourceScript(std::string_view text, ResourceScript& script, std::string& error) {
+bool readResourceScript(std::string_view text, ResourceScript& script, std::string& error,
+                        const ResourceFileReader& readFile) {
     script = ResourceScript{};
+    error.clear();
     Lines lines(text);
-    std::string_view line;
-    while (lines.next(line)) {
-        if (line == "STRINGTABLE") {
+    std::string statement;
+    rc::Tokens tokens;
+    while (lines.nextStatement(statement)) {
+        if (statement == "STRINGTABLE") {
             if (!readStringTable(lines, script, error)) return false;
             continue;
         }
-        std::string kind(line.substr(0, std::min<std::size_t>(line.size(), 32)));
-        return fail(lines, "unknown resource kind \"" + kind + "\" (this compiler reads STRINGTABLE)", error);
+        std::string what;
+        if (!tokens.split(statement, what)) return fail(lines, what, error);
+        if (!readResource(lines, tokens, script, error, readFile)) {
+            if (error.empty())
+                return fail(lines, "unknown resource kind \"" + statement.substr(0, 32) +
+                                       "\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU and BITMAP)", error);
+            return false;
+        }
     }
     return true;
-}
-
-std::string writeResourceSource(const ResourceScript& script) {
-    std::string out =
-        "// Written by vtrc, the resource compiler, from a resource script. Do not edit.\n"
-        "#include \"ut/ResourceTable.h\"\n\nnamespace {\n";
-    out += "const VthostStringResource kStrings[] = {\n";
-    for (const auto& [id, text] : script.strings)
-        out += "    {" + std::to_string(id) + "u, " + literal(text) + ", " + std::to_string(text.size()) + "u},\n";
-    if (script.strings.empty()) out += "    {0u, nullptr, 0u},\n";
-    out += "};\n}  // namespace\n\n";
-    out += "extern \"C\" const VthostResourceTable vthost_resources = {kResourceTableVersion, " +
-           std::to_string(script.strings.size()) + "u, kStrings};\n";
-    return out;
 }
 
 }  // namespace vthost

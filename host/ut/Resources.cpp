@@ -34,6 +34,67 @@ const VthostStringResource* findStringResource(HINSTANCE instance, UINT id) {
     return found != end && found->id == id ? found : nullptr;
 }
 
+namespace {
+
+// The entry of a version 2 list with the id; the lists are short, so they are searched in order.
+template <class Resource>
+const Resource* findById(const Resource* list, unsigned count, UINT id) {
+    if (list == nullptr) return nullptr;
+    for (unsigned i = 0; i < count; ++i)
+        if (list[i].id == id) return &list[i];
+    return nullptr;
+}
+
+const VthostResourceTable* tableWithTemplates(HINSTANCE instance) {
+    const VthostResourceTable* table = resourceTableOf(instance);
+    return table != nullptr && table->version >= 2 ? table : nullptr;
+}
+
+}  // namespace
+
+const VthostDialogResource* findDialogResource(HINSTANCE instance, UINT id) {
+    const VthostResourceTable* table = tableWithTemplates(instance);
+    return table != nullptr ? findById(table->dialogs, table->dialogCount, id) : nullptr;
+}
+
+const VthostMenuResource* findMenuResource(HINSTANCE instance, UINT id) {
+    const VthostResourceTable* table = tableWithTemplates(instance);
+    return table != nullptr ? findById(table->menus, table->menuCount, id) : nullptr;
+}
+
+const VthostBitmapResource* findBitmapResource(HINSTANCE instance, UINT id) {
+    const VthostResourceTable* table = tableWithTemplates(instance);
+    return table != nullptr ? findById(table->bitmaps, table->bitmapCount, id) : nullptr;
+}
+
+bool moduleHasResource(HINSTANCE instance, ResourceKind kind, UINT id) {
+    switch (kind) {
+        case ResourceKind::kString: return findStringResource(instance, id) != nullptr;
+        case ResourceKind::kDialog: return findDialogResource(instance, id) != nullptr;
+        case ResourceKind::kMenu: return findMenuResource(instance, id) != nullptr;
+        case ResourceKind::kBitmap: return findBitmapResource(instance, id) != nullptr;
+    }
+    return false;
+}
+
+HINSTANCE chainModuleWith(ResourceKind kind, UINT id) {
+    for (HINSTANCE instance : chain())
+        if (moduleHasResource(instance, kind, id)) return instance;
+    return nullptr;
+}
+
+namespace {
+HINSTANCE (*g_currentHandleSource)() = nullptr;
+}  // namespace
+
+void setCurrentResourceHandleSource(HINSTANCE (*source)()) { g_currentHandleSource = source; }
+
+HINSTANCE resourceModuleWith(ResourceKind kind, UINT id) {
+    HINSTANCE current = g_currentHandleSource != nullptr ? g_currentHandleSource() : nullptr;
+    if (moduleHasResource(current, kind, id)) return current;
+    return chainModuleWith(kind, id);
+}
+
 void addResourceModule(HINSTANCE instance) {
     if (instance != nullptr && std::find(chain().begin(), chain().end(), instance) == chain().end())
         chain().push_back(instance);

@@ -1,5 +1,5 @@
 // vtrc, the resource compiler: reads a resource script (see ut/ResourceScript.h) and writes the
-// C++ source of the resource module's table, which the build compiles into the module; with
+// C++ source of the resource module's table (strings, dialog templates, menus, bitmaps), which the build compiles into the module; with
 // --help-file it compiles a help source into the host's help file format (ut/HelpFile.h).
 //
 //   vtrc <script.rc> <output.cpp>
@@ -8,6 +8,7 @@
 // A script it cannot read or refuses is reported as "vtrc: <script>: line <n>: <what>" and the
 // exit status is 1; the output is then not written.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -55,6 +56,11 @@ int main(int argc, char** argv) {
     std::string text, error;
     if (!readFile(argv[1], text)) return refuse(argv[1], "cannot be read");
     vthost::ResourceScript script;
-    if (!vthost::readResourceScript(text, script, error)) return refuse(argv[1], error);
+    // Files a script names (bitmaps) are found beside the script.
+    std::filesystem::path folder = std::filesystem::path(argv[1]).parent_path();
+    auto readBeside = [&folder](const std::string& name, std::string& bytes) {
+        return readFile((folder / name).string().c_str(), bytes);
+    };
+    if (!vthost::readResourceScript(text, script, error, readBeside)) return refuse(argv[1], error);
     return writeFile(argv[2], vthost::writeResourceSource(script)) ? 0 : refuse(argv[2], "cannot be written");
 }

@@ -27,13 +27,13 @@ TEST(ResourceScript, ReadsStringTablesWithEscapesAndComments) {
     EXPECT_EQ(script.strings[6], "");
     std::string source = writeResourceSource(script);
     EXPECT_NE(source.find("{5u, \"a \\\"q\\\" \\\\ \\011\\012A\", 11u},"), std::string::npos) << source;
-    EXPECT_NE(source.find("vthost_resources = {kResourceTableVersion, 2u, kStrings}"), std::string::npos);
+    EXPECT_NE(source.find("vthost_resources = {kResourceTableVersion, 2u, kStrings, 0u, kDialogs"), std::string::npos);
 }
 
 TEST(ResourceScript, RefusesWhatItCannotReadNamingTheLine) {
     struct Case { const char* text; const char* error; };
     const Case cases[] = {
-        {"DIALOG 1\n", "line 1: unknown resource kind \"DIALOG 1\" (this compiler reads STRINGTABLE)"},
+        {"1 VERSIONINFO\n", "line 1: unknown resource kind \"VERSIONINFO\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU and BITMAP)"},
         {"STRINGTABLE\n1 \"a\"\n", "line 2: STRINGTABLE without BEGIN"},
         {"STRINGTABLE\nBEGIN\n1 \"a\"\n", "line 4: STRINGTABLE without END"},
         {"STRINGTABLE\nBEGIN\nx \"a\"\nEND\n", "line 3: a string id that is not a number 0..65535"},
