@@ -2,7 +2,8 @@
 // have run). File and session commands; drawing commands; editing commands; inquiry commands and
 // system variables; undo; rotating and scaling; measuring; arcs and
 // ellipses; multiline text; layouts and viewports;
-// entity properties; dimensions and leaders; regions; DXF import and export.
+// entity properties and the current colour; dimensions and leaders; regions; DXF import and
+// export; blocks, attribute definitions and insertions; images.
 #pragma once
 #include "rx/AcadErrorStatus.h"
 
@@ -24,6 +25,8 @@ void registerPropertyCommands();
 void registerDimensionCommands();
 void registerRegionCommands();
 void registerDxfCommands();
+void registerBlockCommands();
+void registerImageCommands();
 }  // namespace vthost
 
 // The host program's exports for modules (found by their decorated names, declared in no public

@@ -81,6 +81,8 @@ void registerHostCommands() {
     registerDimensionCommands();
     registerRegionCommands();
     registerDxfCommands();
+    registerBlockCommands();
+    registerImageCommands();
 }
 
 }  // namespace vthost
