@@ -21,7 +21,7 @@ public:
     AcGeVector3d apply(const AcGeVector3d& v) const;
     // The factor by which the transformation scales lengths (for uniform scaling).
     double scale() const;
-    // The determinant of the linear part: negative for a transformation that reflects.
+    // The determinant of the upper-left 3x3 block (the linear map): negative when it reflects.
     double det() const;
 
     double entry[4][4];
