@@ -13,6 +13,7 @@ HeaderVariables::HeaderVariables() {
         {"LUNITS", short{2}},   {"LUPREC", short{4}},   {"DIMZIN", short{0}},
         {"UNITMODE", short{0}}, {"AUNITS", short{0}},   {"AUPREC", short{0}},
         {"TILEMODE", short{1}}, {"CLAYER", std::string("0")}, {"TEXTSIZE", 2.5},
+        {"CECOLOR", std::string("BYLAYER")},
     };
 }
 

@@ -10,6 +10,7 @@
 #include "db/AcDbHostApplicationServices.h"
 #include "db/AcDbSymbolTable.h"
 #include "ed/AcEditor.h"
+#include "ed/CurrentColor.h"
 #include "ed/CurrentSpace.h"
 #include "ent/AcDbViewport.h"
 
@@ -105,6 +106,15 @@ int setViewport(short number) {
     return RTNORM;
 }
 
+// CECOLOR takes only a colour (see CurrentColor.h), stored in its normal form.
+int setCurrentColor(const HeaderValue& value) {
+    const std::string* typed = std::get_if<std::string>(&value);
+    std::string text;
+    HeaderVariables* header = workingHeader();
+    if (typed == nullptr || header == nullptr || !normalizedColorText(*typed, text)) return RTERROR;
+    return header->set("CECOLOR", text) ? RTNORM : RTERROR;
+}
+
 int setValue(const std::string& key, const HeaderValue& value) {
     const short* number = std::get_if<short>(&value);
     if (number != nullptr) {
@@ -113,6 +123,7 @@ int setValue(const std::string& key, const HeaderValue& value) {
             return RTERROR;
     }
     if (key == "CVPORT") return number ? setViewport(*number) : RTERROR;
+    if (key == "CECOLOR") return setCurrentColor(value);
     HeaderVariables* header = workingHeader();
     if (header != nullptr && header->find(key) != nullptr) {
         if (!header->set(key, value)) return RTERROR;

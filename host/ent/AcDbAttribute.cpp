@@ -2,7 +2,10 @@
 #include "ent/AcDbAttribute.h"
 
 #include "db/AcDbDwgFiler.h"
+#include "ent/AcDbAttributeDefinition.h"
+#include "ge/AcGeMatrix3d.h"
 #include "ent/EntitySupport.h"
+#include "ut/AcUtil.h"
 
 ACRX_DEFINE_MEMBERS(AcDbAttribute)
 
@@ -31,6 +34,32 @@ Acad::ErrorStatus AcDbAttribute::setInvisible(Adesk::Boolean invisible) {
     assertWriteEnabled();
     m_invisible = invisible;
     return Acad::eOk;
+}
+
+Acad::ErrorStatus AcDbAttribute::setAttributeFromBlock(const AcDbAttributeDefinition* attdef,
+                                                       const AcGeMatrix3d& blkXform) {
+    if (attdef == nullptr) return Acad::eNullObjectPointer;
+    assertWriteEnabled();
+    char* tag = attdef->tag();
+    char* value = attdef->textString();
+    char* layer = attdef->layer();
+    if (tag && *tag) m_tag = tag;
+    m_invisible = attdef->isInvisible();
+    setColorIndex(attdef->colorIndex());
+    setLayer(layer);
+    setHorizontalMode(attdef->horizontalMode());
+    setVerticalMode(attdef->verticalMode());
+    setHeight(attdef->height());
+    setRotation(attdef->rotation());
+    setWidthFactor(attdef->widthFactor());
+    setOblique(attdef->oblique());
+    setTextString(value);
+    setPosition(attdef->position());
+    if (!attdef->isDefaultAlignment()) setAlignmentPoint(attdef->alignmentPoint());
+    acutDelString(tag);
+    acutDelString(value);
+    acutDelString(layer);
+    return transformBy(blkXform);
 }
 
 Acad::ErrorStatus AcDbAttribute::dwgOutFields(AcDbDwgFiler* filer) const {

@@ -4,6 +4,9 @@
 #pragma once
 #include "ent/AcDbText.h"
 
+class AcDbAttributeDefinition;
+class AcGeMatrix3d;
+
 class AcDbAttribute : public AcDbText {
 public:
     ACRX_DECLARE_MEMBERS(AcDbAttribute);
@@ -14,6 +17,10 @@ public:
     Acad::ErrorStatus setTag(const char* tag);
     Adesk::Boolean isInvisible() const;
     Acad::ErrorStatus setInvisible(Adesk::Boolean invisible);
+    // Takes the definition's tag, invisibility, default value, colour, layer and text placement,
+    // then moves the placement from block coordinates into the drawing by blkXform (a block
+    // reference's blockTransform). eNullObjectPointer for a null definition.
+    Acad::ErrorStatus setAttributeFromBlock(const AcDbAttributeDefinition* attdef, const AcGeMatrix3d& blkXform);
 
     Acad::ErrorStatus dwgInFields(AcDbDwgFiler* filer) override;
     Acad::ErrorStatus dwgOutFields(AcDbDwgFiler* filer) const override;

@@ -167,6 +167,15 @@ Acad::ErrorStatus AcDbEllipse::transformBy(const AcGeMatrix3d& xform) {
     if (!(major.length() > 0.0) || !(normal.length() > 0.0)) return Acad::eInvalidInput;
     m_center.transformBy(xform);
     m_majorAxis = major;
+    if (xform.det() < 0.0) {
+        // A reflection turns the axes' frame left-handed. The ellipse keeps its normal as the
+        // reflection carries it (an ellipse in the XY plane stays on +Z, like an arc) with the
+        // minor axis reversed, so each point of parameter t is now at -t: the ends swap and negate.
+        normal = normal * -1.0;
+        double start = m_startParam;
+        m_startParam = vthost::normalizeAngle(-m_endParam);
+        m_endParam = vthost::normalizeAngle(-start);
+    }
     m_normal = unit(normal);
     return Acad::eOk;
 }

@@ -90,7 +90,8 @@ Acad::ErrorStatus AcDbMText::transformBy(const AcGeMatrix3d& xform) {
     assertWriteEnabled();
     double scale = xform.scale();
     m_location.transformBy(xform);
-    m_rotation = vthost::normalizeAngle(m_rotation + vthost::planarRotation(xform));
+    bool backToFront = false;  // multiline text is never mirrored: it stays readable
+    m_rotation = vthost::readableRotation(m_rotation, xform, backToFront);
     m_width *= scale;
     m_height *= scale;
     m_textHeight *= scale;

@@ -1,8 +1,9 @@
-// Record: entity; Int16 version (1); Point3d origin; Vector3d u; Vector3d v (neither zero nor
-// parallel).
+// Record: entity; Int16 version (2); Point3d origin; Vector3d u; Vector3d v (neither zero nor
+// parallel); String image file name. Version 1 records end before the name (read as empty).
 #include "ent/AcDbRasterImage.h"
 
 #include <cmath>
+#include <utility>
 
 #include "db/AcDbDwgFiler.h"
 #include "ent/EntitySupport.h"
@@ -11,7 +12,8 @@
 ACRX_DEFINE_MEMBERS(AcDbRasterImage)
 
 namespace {
-constexpr Adesk::Int16 kVersion = 1;
+constexpr Adesk::Int16 kVersion = 2;
+constexpr Adesk::Int16 kFirstVersionWithFileName = 2;
 
 bool spansPlane(const AcGeVector3d& u, const AcGeVector3d& v) {
     double area = u.crossProduct(v).length();
@@ -36,6 +38,17 @@ Adesk::Boolean AcDbRasterImage::setOrientation(const AcGePoint3d& origin, const 
     return true;
 }
 
+const char* AcDbRasterImage::sourceFileName() const {
+    assertReadEnabled();
+    return m_fileName.c_str();
+}
+
+Acad::ErrorStatus AcDbRasterImage::setSourceFileName(const char* name) {
+    assertWriteEnabled();
+    m_fileName = name ? name : "";
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus AcDbRasterImage::transformBy(const AcGeMatrix3d& xform) {
     AcGeVector3d u = xform.apply(m_u), v = xform.apply(m_v);
     if (!spansPlane(u, v)) return Acad::eInvalidInput;
@@ -54,6 +67,7 @@ Acad::ErrorStatus AcDbRasterImage::dwgOutFields(AcDbDwgFiler* filer) const {
     filer->writePoint3d(m_origin);
     filer->writeVector3d(m_u);
     filer->writeVector3d(m_v);
+    vthost::writeString(filer, m_fileName);
     return filer->filerStatus();
 }
 
@@ -62,17 +76,21 @@ Acad::ErrorStatus AcDbRasterImage::dwgInFields(AcDbDwgFiler* filer) {
     vthost::RecordReadGuard guard(this, desc(), filer);
     Acad::ErrorStatus status = AcDbEntity::dwgInFields(filer);
     if (status != Acad::eOk) return status;
-    if (!vthost::readClassVersion(filer, kVersion)) return filer->filerStatus();
+    Adesk::Int16 version = 0;
+    if (!vthost::readClassVersion(filer, kVersion, version)) return filer->filerStatus();
     AcGePoint3d origin;
     AcGeVector3d u, v;
+    std::string fileName;
     filer->readPoint3d(&origin);
     filer->readVector3d(&u);
     filer->readVector3d(&v);
+    if (version >= kFirstVersionWithFileName) vthost::readString(filer, fileName);
     vthost::requireFinite(filer, origin);
     if (!spansPlane(u, v)) filer->setFilerStatus(Acad::eFilerError);
     if (filer->filerStatus() != Acad::eOk) return filer->filerStatus();
     m_origin = origin;
     m_u = u;
     m_v = v;
+    m_fileName = std::move(fileName);
     return Acad::eOk;
 }

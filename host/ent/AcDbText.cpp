@@ -4,6 +4,7 @@
 #include "ent/AcDbText.h"
 
 #include <cmath>
+#include <utility>
 
 #include "db/AcDbDwgFiler.h"
 #include "ent/CurveGeometry.h"
@@ -175,8 +176,14 @@ Acad::ErrorStatus AcDbText::transformBy(const AcGeMatrix3d& xform) {
     assertWriteEnabled();
     m_position.transformBy(xform);
     m_alignment.transformBy(xform);
-    m_rotation = vthost::normalizeAngle(m_rotation + vthost::planarRotation(xform));
+    bool backToFront = false;
+    m_rotation = vthost::readableRotation(m_rotation, xform, backToFront);
     m_height *= xform.scale();
+    // Aligned and fitted text runs from the position to the alignment point: a mirror that turned
+    // it back to front swaps the two so that it reads forwards between the mirrored ends.
+    bool twoPoints = m_horizontal == AcDb::kTextAlign || m_horizontal == AcDb::kTextFit;
+    if (backToFront && twoPoints) std::swap(m_position, m_alignment);
+    derivePosition();
     return Acad::eOk;
 }
 

@@ -61,6 +61,18 @@ bool isPlanarMirror(const AcGeMatrix3d& xform) {
     return xform.entry[0][0] * xform.entry[1][1] - xform.entry[0][1] * xform.entry[1][0] < 0;
 }
 
+double readableRotation(double rotation, const AcGeMatrix3d& xform, bool& flipped) {
+    flipped = false;
+    if (!isPlanarMirror(xform)) return normalizeAngle(rotation + planarRotation(xform));
+    AcGeVector3d along(std::cos(rotation), std::sin(rotation), 0.0);
+    AcGeVector3d mirrored = xform.apply(along);
+    // The mirror line runs closer to the baseline than across it when the mirrored baseline still
+    // points the same way; the text is then upside down, else back to front.
+    flipped = mirrored.dotProduct(along) < 0.0;
+    double angle = std::atan2(mirrored.y, mirrored.x);
+    return normalizeAngle(flipped ? angle + kPi : angle);
+}
+
 SegmentChain::SegmentChain(std::vector<ChainVertex> vertices, bool closed)
     : m_vertices(std::move(vertices)), m_closed(closed) {}
 

@@ -27,6 +27,10 @@ double integrate(const std::function<double(double)>& f, double a, double b, dou
 double planarRotation(const AcGeMatrix3d& xform);
 // True when xform mirrors the XY plane (turns counter-clockwise into clockwise).
 bool isPlanarMirror(const AcGeMatrix3d& xform);
+// The direction of a text at rotation after xform, kept readable when xform mirrors (the host's
+// default, MIRRTEXT 0): a mirror that flips the text upside down keeps the mirrored baseline, one
+// that flips it back to front turns the baseline round by half a turn. flipped tells which.
+double readableRotation(double rotation, const AcGeMatrix3d& xform, bool& flipped);
 
 struct ChainVertex {
     AcGePoint3d point;

@@ -13,6 +13,7 @@
 #include "ent/AcDbViewport.h"
 #include "ent/AcDbMText.h"
 #include "ent/AcDbPolyline.h"
+#include "ent/AcDbRasterImage.h"
 #include "ent/AcDbText.h"
 #include "ut/AcUtil.h"
 
@@ -86,6 +87,14 @@ Stroke viewportFrame(const AcDbViewport* viewport) {
 }
 
 // A region's sampled outline, closed.
+// The image's frame, closed.
+Stroke imageFrame(const AcDbRasterImage* image) {
+    AcGePoint3d origin;
+    AcGeVector3d u, v;
+    image->getOrientation(origin, u, v);
+    return {origin, origin + u, origin + u + v, origin + v, origin};
+}
+
 Stroke regionBoundary(const AcDbRegion* region) {
     Stroke stroke = region->outline();
     if (!stroke.empty()) stroke.push_back(stroke.front());
@@ -102,6 +111,7 @@ std::vector<Stroke> entityOutline(const AcDbEntity* entity) {
     if (const AcDbDimension* dimension = AcDbDimension::cast(entity)) return {{dimension->textPosition()}};
     if (const AcDbViewport* viewport = AcDbViewport::cast(entity)) return {viewportFrame(viewport)};
     if (const AcDbRegion* region = AcDbRegion::cast(entity)) return {regionBoundary(region)};
+    if (const AcDbRasterImage* image = AcDbRasterImage::cast(entity)) return {imageFrame(image)};
     return {};
 }
 

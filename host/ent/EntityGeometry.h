@@ -2,7 +2,7 @@
 // in the XY plane; a stroke of one point is a spot), its extents, its distance from a point, and
 // whether a window contains or crosses it. Curves are followed along their parameter; texts are
 // their estimated box; block references, multiline texts and dimensions are spots at their
-// placement points. Entities with no outline here cannot be picked. The entity must be open for
+// placement points, images their frames. Entities with no outline here cannot be picked. The entity must be open for
 // read. Host-internal.
 #pragma once
 #include <vector>

@@ -18,6 +18,11 @@ void writeClassVersion(AcDbDwgFiler* filer, Adesk::Int16 version) { filer->write
 
 bool readClassVersion(AcDbDwgFiler* filer, Adesk::Int16 current) {
     Adesk::Int16 version = 0;
+    return readClassVersion(filer, current, version);
+}
+
+bool readClassVersion(AcDbDwgFiler* filer, Adesk::Int16 current, Adesk::Int16& version) {
+    version = 0;
     filer->readInt16(&version);
     if (filer->filerStatus() != Acad::eOk) return false;
     if (version > current) filer->setFilerStatus(Acad::eMakeMeProxy);

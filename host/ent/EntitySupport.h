@@ -21,6 +21,8 @@ void writeClassVersion(AcDbDwgFiler* filer, Adesk::Int16 version);
 // Reads a class version. A version above current puts the filer into eMakeMeProxy (the host keeps
 // such a record as a proxy), one below 1 into eFilerError. True when the level can be read.
 bool readClassVersion(AcDbDwgFiler* filer, Adesk::Int16 current);
+// The same, answering the version read, for a class whose older levels are still read.
+bool readClassVersion(AcDbDwgFiler* filer, Adesk::Int16 current, Adesk::Int16& version);
 
 void writePoint2d(AcDbDwgFiler* filer, const AcGePoint2d& point);
 void readPoint2d(AcDbDwgFiler* filer, AcGePoint2d& point);

@@ -47,6 +47,21 @@ AcGeMatrix3d AcGeMatrix3d::scaling(double factor, const AcGePoint3d& center) {
     return translation(-toOrigin) * s * translation(toOrigin);
 }
 
+AcGeMatrix3d AcGeMatrix3d::mirroring(const AcGePoint3d& pointOnPlane, const AcGeVector3d& normal) {
+    AcGeMatrix3d m;
+    double length = normal.length();
+    if (!(length > 0.0)) return m;
+    double n[3] = {normal.x / length, normal.y / length, normal.z / length};
+    double p[3] = {pointOnPlane.x, pointOnPlane.y, pointOnPlane.z};
+    double offset = n[0] * p[0] + n[1] * p[1] + n[2] * p[2];
+    // x' = x - 2 (n.x - n.p) n
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) m.entry[r][c] = (r == c ? 1.0 : 0.0) - 2.0 * n[r] * n[c];
+        m.entry[r][3] = 2.0 * offset * n[r];
+    }
+    return m;
+}
+
 AcGeMatrix3d AcGeMatrix3d::operator*(const AcGeMatrix3d& other) const {
     AcGeMatrix3d result;
     for (int r = 0; r < 4; ++r)
@@ -71,6 +86,12 @@ AcGeVector3d AcGeMatrix3d::apply(const AcGeVector3d& v) const {
 }
 
 double AcGeMatrix3d::scale() const { return apply(AcGeVector3d::kXAxis).length(); }
+
+double AcGeMatrix3d::det() const {
+    const auto& e = entry;
+    return e[0][0] * (e[1][1] * e[2][2] - e[1][2] * e[2][1]) - e[0][1] * (e[1][0] * e[2][2] - e[1][2] * e[2][0]) +
+           e[0][2] * (e[1][0] * e[2][1] - e[1][1] * e[2][0]);
+}
 
 AcGePoint3d& AcGePoint3d::transformBy(const AcGeMatrix3d& m) { return *this = m.apply(*this); }
 AcGeVector3d& AcGeVector3d::transformBy(const AcGeMatrix3d& m) { return *this = m.apply(*this); }

@@ -5,17 +5,28 @@
 #include "ap/AcApDocManager.h"
 #include "db/AcDbSymbolTable.h"
 #include "ed/AcEdCommandStack.h"
+#include "ed/CurrentColor.h"
 #include "ed/CurrentSpace.h"
 #include "ed/EditorInput.h"
 #include "ed/Selection.h"
 #include "ed/UnitSettings.h"
 #include "ed/UserInput.h"
+#include "ent/AcDbAttribute.h"
+#include "ent/AcDbBlockReference.h"
+#include "ent/AcDbObjectIterator.h"
+#include "ge/AcGeMatrix3d.h"
+#include "ut/AcUtil.h"
 
 namespace vthost {
 
 AcApDocument* currentDrawing() { return acDocManager ? acDocManager->curDocument() : nullptr; }
 
 AcDbObjectId addEntity(AcDbEntity* entity) {
+    entity->setColorIndex(currentColorIndex());
+    return appendEntity(entity);
+}
+
+AcDbObjectId appendEntity(AcDbEntity* entity) {
     AcDbBlockTableRecord* space = nullptr;
     AcDbObjectId id;
     if (acdbOpenObject(space, currentSpaceId(), AcDb::kForWrite) != Acad::eOk) {
@@ -27,6 +38,53 @@ AcDbObjectId addEntity(AcDbEntity* entity) {
     else
         delete entity;
     space->close();
+    return id;
+}
+
+namespace {
+
+// A new reference like source (block, placement, colour, layer) without its attributes.
+AcDbBlockReference* bareReferenceLike(const AcDbBlockReference* source) {
+    auto* copy = new AcDbBlockReference(source->position(), source->blockTableRecord());
+    copy->setScaleFactors(source->scaleFactors());
+    copy->setRotation(source->rotation());
+    copy->setColorIndex(source->colorIndex(), false);
+    char* layer = source->layer();
+    copy->setLayer(layer);
+    acutDelString(layer);
+    return copy;
+}
+
+// Copies of the reference's attributes, appended to copy (database-resident, open for write).
+void copyAttributes(const AcDbBlockReference* source, AcDbBlockReference* copy) {
+    AcDbObjectIterator* it = source->attributeIterator();
+    for (it->start(); !it->done(); it->step()) {
+        AcDbAttribute* attribute = nullptr;
+        if (acdbOpenObject(attribute, it->objectId(), AcDb::kForRead) != Acad::eOk) continue;
+        auto* duplicate = AcDbAttribute::cast(attribute->clone());
+        attribute->close();
+        if (duplicate == nullptr) continue;
+        if (copy->appendAttribute(duplicate) == Acad::eOk) duplicate->close();
+        else delete duplicate;
+    }
+    delete it;
+}
+
+}  // namespace
+
+AcDbObjectId appendCopy(AcDbBlockTableRecord* owner, const AcDbEntity* source, const AcGeMatrix3d& xform) {
+    AcDbObjectId id;
+    const auto* reference = AcDbBlockReference::cast(source);
+    bool bare = reference && reference->isA() == AcDbBlockReference::desc();
+    AcDbEntity* copy = bare ? bareReferenceLike(reference) : AcDbEntity::cast(source->clone());
+    if (copy == nullptr) return id;
+    if (owner->appendAcDbEntity(id, copy) != Acad::eOk) {
+        delete copy;
+        return AcDbObjectId();
+    }
+    if (bare) copyAttributes(reference, AcDbBlockReference::cast(copy));
+    copy->transformBy(xform);
+    copy->close();
     return id;
 }
 

@@ -11,13 +11,22 @@
 #include "ut/AdsCodes.h"
 
 class AcApDocument;
+class AcDbBlockTableRecord;
+class AcGeMatrix3d;
 
 namespace vthost {
 
 AcApDocument* currentDrawing();
-// Appends to the current space of the current drawing and closes the entity; null id on failure
-// (the entity is then deleted).
+// A new entity that a drawing command made: takes the drawing's current colour (CECOLOR), is
+// appended to the current space of the current drawing and closed; null id on failure (the entity
+// is then deleted).
 AcDbObjectId addEntity(AcDbEntity* entity);
+// Appends an entity as it is (a copy keeps its colour) and closes it; null id on failure (deleted).
+AcDbObjectId appendEntity(AcDbEntity* entity);
+// Appends a copy of source (open for read) to owner (open for write), moved by xform, and closes
+// it. A block reference's attributes are copied with it: a plain clone would share them with the
+// source. Null id on failure.
+AcDbObjectId appendCopy(AcDbBlockTableRecord* owner, const AcDbEntity* source, const AcGeMatrix3d& xform);
 // The drawing's distance text (LUNITS, LUPREC).
 std::string distanceText(double value);
 std::string pointText(const AcGePoint3d& p);

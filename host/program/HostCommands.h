@@ -2,7 +2,8 @@
 // have run). File and session commands; drawing commands; editing commands; inquiry commands and
 // system variables; undo; rotating and scaling; measuring; arcs and
 // ellipses; multiline text; layouts and viewports;
-// entity properties; dimensions and leaders; regions; DXF import and export; pictures and plots.
+// entity properties and the current colour; dimensions and leaders; regions; DXF import and
+// export; blocks, attribute definitions and insertions; images; pictures and plots.
 #pragma once
 #include "rx/AcadErrorStatus.h"
 
@@ -25,6 +26,8 @@ void registerDimensionCommands();
 void registerRegionCommands();
 void registerDxfCommands();
 void registerPlotCommands();
+void registerBlockCommands();
+void registerImageCommands();
 }  // namespace vthost
 
 // The host program's exports for modules (found by their decorated names, declared in no public

@@ -17,11 +17,16 @@
 #include "ed/Selection.h"
 #include "ed/SystemVariables.h"
 #include "ed/UserInput.h"
+#include "ent/AcDbArc.h"
+#include "ent/AcDbAttribute.h"
+#include "ent/AcDbAttributeDefinition.h"
 #include "ent/AcDbBlockReference.h"
 #include "ent/AcDbCircle.h"
 #include "ent/AcDbLine.h"
 #include "ent/AcDbMText.h"
+#include "ent/AcDbObjectIterator.h"
 #include "ent/AcDbPolyline.h"
+#include "ent/AcDbRasterImage.h"
 #include "ent/AcDbRegion.h"
 #include "ent/AcDbText.h"
 #include "rx/AcRxClass.h"
@@ -52,6 +57,10 @@ void listHeader(AcDbEntity* entity) {
     printLine("color", color == 256 ? "BYLAYER" : color == 0 ? "BYBLOCK" : std::to_string(color));
 }
 
+std::string degreesText(double radians) {
+    return std::to_string(std::lround(radians * 180 / std::numbers::pi)) + " degrees";
+}
+
 void listCurve(AcDbCurve* curve) {
     double start = 0, end = 0, length = 0, area = 0;
     bool hasLength = curve->getStartParam(start) == Acad::eOk && curve->getEndParam(end) == Acad::eOk &&
@@ -75,25 +84,86 @@ void listCurve(AcDbCurve* curve) {
             printLine("at point", pointText(p) + (bulge != 0 ? "  bulge " + distanceText(bulge) : ""));
         }
         if (hasLength) printLine(pline->isClosed() ? "perimeter" : "length", distanceText(length));
+    } else if (auto* arc = AcDbArc::cast(curve)) {
+        printLine("center point", pointText(arc->center()));
+        printLine("radius", distanceText(arc->radius()));
+        printLine("start angle", degreesText(arc->startAngle()));
+        printLine("end angle", degreesText(arc->endAngle()));
+        if (hasLength) printLine("length", distanceText(length));
     } else if (hasLength) {
         printLine("length", distanceText(length));
     }
     if (hasArea && (curve->isClosed() || AcDbPolyline::cast(curve))) printLine("area", distanceText(area));
 }
 
+// The tag and flags of an attribute or attribute definition (before its text lines).
+void listAttributeFields(AcDbText* text) {
+    if (auto* attribute = AcDbAttribute::cast(text)) {
+        printLine("tag", ownedText(attribute->tag()));
+        if (attribute->isInvisible()) printLine("flags", "invisible");
+    } else if (auto* definition = AcDbAttributeDefinition::cast(text)) {
+        printLine("tag", ownedText(definition->tag()));
+        printLine("prompt", "\"" + ownedText(definition->prompt()) + "\"");
+        std::string flags = definition->isInvisible() ? "invisible" : "";
+        if (definition->isConstant()) flags += flags.empty() ? "constant" : " constant";
+        if (!flags.empty()) printLine("flags", flags);
+    }
+}
+
+void listEntity(AcDbEntity* entity);
+
+void listBlockReference(AcDbBlockReference* reference) {
+    AcDbBlockTableRecord* block = nullptr;
+    std::string name = "?";
+    if (acdbOpenObject(block, reference->blockTableRecord(), AcDb::kForRead) == Acad::eOk) {
+        const char* blockName = "";
+        block->getName(blockName);
+        name = blockName;
+        block->close();
+    }
+    printLine("block name", "\"" + name + "\"");
+    printLine("at point", pointText(reference->position()));
+    AcGeScale3d scale = reference->scaleFactors();
+    printLine("X scale", distanceText(scale.sx));
+    printLine("Y scale", distanceText(scale.sy));
+    printLine("rotation", degreesText(reference->rotation()));
+    AcDbObjectIterator* it = reference->attributeIterator();
+    for (it->start(); !it->done(); it->step()) {
+        AcDbAttribute* attribute = nullptr;
+        if (reference->openAttribute(attribute, it->objectId(), AcDb::kForRead) != Acad::eOk) continue;
+        listEntity(attribute);
+        attribute->close();
+    }
+    delete it;
+}
+
+void listImage(AcDbRasterImage* image) {
+    AcGePoint3d origin;
+    AcGeVector3d u, v;
+    image->getOrientation(origin, u, v);
+    printLine("image file", std::string("\"") + image->sourceFileName() + "\"");
+    printLine("at point", pointText(origin));
+    printLine("width", distanceText(u.length()));
+    printLine("height", distanceText(v.length()));
+    printLine("rotation", degreesText(std::atan2(u.y, u.x)));
+}
+
 void listEntity(AcDbEntity* entity) {
     listHeader(entity);
     if (auto* curve = AcDbCurve::cast(entity)) return listCurve(curve);
     if (auto* text = AcDbText::cast(entity)) {
+        listAttributeFields(text);
         printLine("text", "\"" + ownedText(text->textString()) + "\"");
         printLine("position", pointText(text->position()));
         printLine("height", distanceText(text->height()));
-        printLine("rotation", std::to_string(std::lround(text->rotation() * 180 / std::numbers::pi)) + " degrees");
+        printLine("rotation", degreesText(text->rotation()));
     } else if (auto* mtext = AcDbMText::cast(entity)) {
         printLine("contents", "\"" + ownedText(mtext->contents()) + "\"");
         printLine("location", pointText(mtext->location()));
     } else if (auto* reference = AcDbBlockReference::cast(entity)) {
-        printLine("at point", pointText(reference->position()));
+        listBlockReference(reference);
+    } else if (auto* image = AcDbRasterImage::cast(entity)) {
+        listImage(image);
     } else if (auto* region = AcDbRegion::cast(entity)) {
         double area = 0, perimeter = 0;
         if (region->getArea(area) == Acad::eOk) printLine("area", distanceText(area));

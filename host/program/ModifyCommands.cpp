@@ -8,7 +8,9 @@
 #include "program/CommandSupport.h"
 #include "program/HostCommands.h"
 #include "ap/AcApDocument.h"
+#include "db/AcDbSymbolTable.h"
 #include "ed/CommandLine.h"
+#include "ed/CurrentSpace.h"
 #include "ed/Selection.h"
 #include "ed/SystemVariables.h"
 #include "ed/UserInput.h"
@@ -51,14 +53,10 @@ void copyCommand() {
     AcGeVector3d displacement;
     if (!selectObjects(ids) || !askDisplacement(displacement)) return;
     AcGeMatrix3d move = AcGeMatrix3d::translation(displacement);
-    std::vector<AcDbEntity*> copies;
-    forEachEntity(ids, AcDb::kForRead, [&](AcDbEntity* e) {
-        if (auto* copy = AcDbEntity::cast(e->clone())) copies.push_back(copy);
-    });
-    for (AcDbEntity* copy : copies) {
-        copy->transformBy(move);
-        addEntity(copy);
-    }
+    AcDbBlockTableRecord* space = nullptr;
+    if (acdbOpenObject(space, currentSpaceId(), AcDb::kForWrite) != Acad::eOk) return;
+    forEachEntity(ids, AcDb::kForRead, [&](AcDbEntity* e) { appendCopy(space, e, move); });
+    space->close();
 }
 
 // What the last ERASE took, in whichever drawing it ran; OOPS empties it.

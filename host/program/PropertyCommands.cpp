@@ -1,7 +1,8 @@
 // The host's CHPROP command in its command-line form: for a selection, the Color (a number from 0
 // to 256, or a name: BYBLOCK, red, yellow, green, cyan, blue, magenta, white, BYLAYER) and the
 // LAyer (a name; the stand-in keeps layers as names on the entities, without a layer table), asked
-// again until Enter. A colour that is neither is refused (a script stops).
+// again until Enter. A colour that is neither is refused (a script stops). COLOR sets the colour
+// that new entities take (CECOLOR): BYLAYER, BYBLOCK, a number from 1 to 255 or a colour's name.
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #include "program/HostCommands.h"
 #include "db/HeaderVariables.h"
 #include "ed/CommandLine.h"
+#include "ed/CurrentColor.h"
+#include "ed/SystemVariables.h"
 #include "ed/UserInput.h"
 #include "ut/AcUtil.h"
 
@@ -69,8 +72,37 @@ void chpropCommand() {
     }
 }
 
+std::string currentColorText() {
+    HeaderValue value;
+    const std::string* text = findVariable("CECOLOR", value) ? std::get_if<std::string>(&value) : nullptr;
+    return text ? *text : "BYLAYER";
+}
+
+// Asks until a colour is typed (Enter keeps the current one) and sets CECOLOR through acedSetVar,
+// so that editor reactors hear of it and the drawing's undo group records it.
+void colorCommand() {
+    for (;;) {
+        std::string prompt = "\nEnter default object color <" + currentColorText() + ">: ";
+        char typed[132] = "";
+        if (acedGetString(0, prompt.c_str(), typed) != RTNORM || typed[0] == '\0') return;
+        std::string text;
+        if (normalizedColorText(typed, text)) {
+            resbuf value{};
+            value.restype = RTSTR;
+            value.resval.rstring = text.data();
+            acedSetVar("CECOLOR", &value);
+            return;
+        }
+        if (commandLine().reject("Invalid color. Enter BYLAYER, BYBLOCK, a number from 1 to 255 or a color name."))
+            return;
+    }
+}
+
 }  // namespace
 
-void registerPropertyCommands() { addHostCommand("CHPROP", chpropCommand); }
+void registerPropertyCommands() {
+    addHostCommand("CHPROP", chpropCommand);
+    addHostCommand("COLOR", colorCommand);
+}
 
 }  // namespace vthost

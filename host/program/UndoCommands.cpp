@@ -82,6 +82,8 @@ void registerHostCommands() {
     registerRegionCommands();
     registerDxfCommands();
     registerPlotCommands();
+    registerBlockCommands();
+    registerImageCommands();
 }
 
 }  // namespace vthost

@@ -171,10 +171,11 @@ private:
     std::string pickCommand() {
         static const char* const kCommands[] = {"CIRCLE", "LINE", "TEXT", "MOVE", "MOVE",
                                                 "COPY", "ERASE", "STRETCH", "DDEDIT", "DDEDIT",
-                                                "ROTATE", "SCALE", "CHPROP", "U", "REDO"};
+                                                "ROTATE", "SCALE", "CHPROP", "U", "REDO",
+                                                "MIRROR", "COLOR"};
         std::string name = kCommands[number(0, static_cast<int>(std::size(kCommands)) - 1)];
         bool needsEntity = name == "MOVE" || name == "COPY" || name == "ERASE" || name == "ROTATE" ||
-                           name == "SCALE" || name == "CHPROP";
+                           name == "SCALE" || name == "CHPROP" || name == "MIRROR";
         if ((needsEntity && m_live.all.empty()) || (name == "DDEDIT" && m_live.texts.empty()))
             return "CIRCLE";
         if (name == "REDO" && !m_justUndone) return "LINE";
@@ -190,6 +191,17 @@ private:
         if (name == "ROTATE") return {handleText(chosen()), "", point(), std::to_string(number(-180, 180))};
         if (name == "SCALE") return {handleText(chosen()), "", point(), number(0, 1) ? "2" : "0.5"};
         if (name == "CHPROP") return {handleText(chosen()), "", "C", std::to_string(number(0, 256)), "LA", "L" + std::to_string(number(1, 9)), ""};
+        if (name == "MIRROR") {
+            m_mirrorErases = number(0, 1) == 1;
+            int x = number(0, 200), y = number(0, 200);
+            std::string second = std::to_string(x + number(1, 9)) + "," + std::to_string(y + number(-9, 9));
+            return {handleText(chosen()), "", std::to_string(x) + "," + std::to_string(y), second,
+                    m_mirrorErases ? "Yes" : ""};
+        }
+        if (name == "COLOR") {
+            static const char* const kColors[] = {"red", "BYBLOCK", "bylayer", "42", "255"};
+            return {kColors[number(0, 4)]};
+        }
         if (name == "STRETCH") return {point(), point(), "0,0", displacement()};
         if (name == "DDEDIT") return {handleText(m_chosen = anyOf(m_live.texts)), "Room " + std::to_string(number(1, 999)), ""};
         return {};
@@ -202,9 +214,11 @@ private:
             m_live = scanModelSpace(m_db, m_texts);
         } else if (name == "ERASE") {
             m_live.remove(m_chosen);
-        } else if (name == "CIRCLE" || name == "LINE" || name == "COPY" || name == "TEXT") {
+        } else if (name == "CIRCLE" || name == "LINE" || name == "COPY" || name == "TEXT" ||
+                   (name == "MIRROR" && !m_mirrorErases)) {
             AcDbObjectId made = lastEntity(m_db);
-            bool text = name == "TEXT" || (name == "COPY" && m_texts.count(m_chosen) > 0);
+            bool copied = name == "COPY" || name == "MIRROR";
+            bool text = name == "TEXT" || (copied && m_texts.count(m_chosen) > 0);
             if (text) m_texts.insert(made);
             m_live.add(made, text);
         }
@@ -216,6 +230,7 @@ private:
     LiveEntities m_live;
     AcDbObjectId m_chosen;
     bool m_justUndone = false;
+    bool m_mirrorErases = false;
     vthost::test::OutputCapture& m_output;
 };
 

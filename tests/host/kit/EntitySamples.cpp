@@ -152,6 +152,7 @@ std::vector<EntitySample> makeSamples() {
     }));
     all.push_back(sample<AcDbRasterImage, AcDbEntity>("AcDbRasterImage", [](AcDbRasterImage& e) {
         e.setOrientation(AcGePoint3d(1, 1, 0), AcGeVector3d(640, 0, 0), AcGeVector3d(0, 480, 0));
+        e.setSourceFileName("plans/site photo.png");
     }));
     all.push_back(sample<AcDbViewport, AcDbEntity>("AcDbViewport", [](AcDbViewport& e) {
         e.setNumber(2);
