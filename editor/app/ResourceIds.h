@@ -21,6 +21,28 @@ constexpr unsigned kViewportNotOpened = 46;   // format: one string, string 48 o
 constexpr unsigned kNotAViewport = 47;
 constexpr unsigned kForReading = 48;
 constexpr unsigned kForWriting = 49;
+// style manager
+constexpr unsigned kEditorGaveNoStyle = 26;
+constexpr unsigned kEditorGaveNoStyleCaption = 27;
+constexpr unsigned kNameColumn = 28;
+constexpr unsigned kDescriptionColumn = 29;
+constexpr unsigned kNoStyleSelected = 30;
+constexpr unsigned kNoStyleSelectedCaption = 31;
+constexpr unsigned kRowWithoutStyle = 32;
+constexpr unsigned kRowWithoutStyleCaption = 33;
+constexpr unsigned kConfirmDelete = 34;       // format: one string, the style's name
+constexpr unsigned kConfirmDeleteCaption = 35;
+constexpr unsigned kStyleInUse = 36;
+constexpr unsigned kStyleInUseCaption = 37;
+// style editor
+constexpr unsigned kNameMissing = 22;
+constexpr unsigned kNameMissingCaption = 23;
+constexpr unsigned kOptionsIncomplete = 24;
+constexpr unsigned kOptionsIncompleteCaption = 25;
+constexpr unsigned kNameTaken = 38;           // format: one string, the name
+constexpr unsigned kNameTakenCaption = 39;
+constexpr unsigned kStyleNotStored = 53;
+constexpr unsigned kStyleNotStoredCaption = 54;
 // vt_linkremove
 constexpr unsigned kNothingSelected = 11;    // no entity could be taken from the selection
 constexpr unsigned kNoExtensionDictionary = 12;  // a selected entity that carries no links at all

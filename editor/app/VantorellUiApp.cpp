@@ -7,6 +7,7 @@
 #include "app/MenuLoader.h"
 #include "app/MessageFormat.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceScope.h"
 #include "ed/AcedLisp.h"
 #include "ed/EditorCommands.h"
 #include "reactor/CVantorellEditorReactor.h"
@@ -39,15 +40,6 @@ constexpr int kLispFunctionCount = static_cast<int>(sizeof kLispFunctions / size
 
 using HtmlHelpFunction = void* (*)(void* owner, const char* file, unsigned command,
                                    unsigned long data);
-
-// Pushes a resource handle on the current document's stack for one scope.
-class ResourceScope {
-public:
-    explicit ResourceScope(HINSTANCE handle) { acDocManagerPtr()->pushResourceHandle(handle); }
-    ~ResourceScope() { acDocManagerPtr()->popResourceHandle(); }
-    ResourceScope(const ResourceScope&) = delete;
-    ResourceScope& operator=(const ResourceScope&) = delete;
-};
 
 CVantorellApp g_app;
 
@@ -89,7 +81,7 @@ void CVantorellApp::detachResources() {
 }
 
 CString CVantorellApp::loadResString(unsigned id) {
-    ResourceScope scope(m_resourceInstance);
+    vantorell::ResourceScope scope;
     // LoadStringA copies at most size - 1 characters: grow until the whole string fitted.
     for (int size = 256; size <= (1 << 20); size *= 4) {
         std::string buffer(static_cast<std::size_t>(size), '\0');
@@ -147,7 +139,7 @@ bool CVantorellApp::registerService() {
 }
 
 AcRx::AppRetCode CVantorellApp::initApplication() {
-    ResourceScope scope(m_resourceInstance);
+    vantorell::ResourceScope scope;
     if (loadLibraries() != AcRx::kRetOK || !registerService()) {
         // The host unloads an application whose initialisation failed without an unload
         // message: what it registered must not outlive it.

@@ -2,14 +2,17 @@
 
 #include "app/MessageFormat.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceScope.h"
 #include "app/VantorellUiApp.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbEntity.h"
+#include "dialogs/StyleManagerDialog.h"
 #include "ed/Selection.h"
 #include "link/AcPropertyLink.h"
 #include "module/OpenedObject.h"
 #include "service/AcPropertyLinkStyleMgr.h"
 #include "ut/AcUtil.h"
+#include "ui/AcadFrame.h"
 #include "ut/AdsCodes.h"
 
 namespace vantorell {
@@ -115,7 +118,10 @@ bool removeLink(const AcDbObjectId& linkId) {
 }  // namespace
 
 bool styleManagerCommand() {
-    return notAvailableYet("VT_STYLEMGR");
+    ResourceScope resources;
+    StyleManagerDialog manager(acedGetAcadFrame());
+    manager.setPickingMode(false);
+    return manager.DoModal() == IDOK;
 }
 
 bool aboutCommand() {

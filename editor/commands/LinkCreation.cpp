@@ -9,6 +9,7 @@
 #include "ap/AcApDocManager.h"
 #include "app/MessageFormat.h"
 #include "app/ResourceIds.h"
+#include "app/ResourceScope.h"
 #include "app/VantorellUiApp.h"
 #include "commands/CurrentStyles.h"
 #include "commands/SpaceSwitching.h"
@@ -212,17 +213,8 @@ bool storeLink(const AcDbObjectId& sourceId, const AcDbObjectId& labelId,
     return true;
 }
 
-// Pops the resource handle that the picking stage pushed, on every way out.
-class PushedResources {
-public:
-    PushedResources() { acDocManagerPtr()->pushResourceHandle(vantorellApp().resourceInstance()); }
-    ~PushedResources() { acDocManagerPtr()->popResourceHandle(); }
-    PushedResources(const PushedResources&) = delete;
-    PushedResources& operator=(const PushedResources&) = delete;
-};
-
 bool pickAndLink(AcDbObjectId style) {
-    PushedResources resources;
+    ResourceScope resources;  // popped on every way out
     AcDbObjectId source;
     if (!pickSource(style, source)) return false;
     OpenedObject<AcPropertyLinkStyle> openStyle(style, AcDb::kForRead);

@@ -1,25 +1,28 @@
 #include "commands/StylePrompts.h"
 
-#include "app/MessageFormat.h"
 #include "app/ResourceIds.h"
 #include "app/VantorellUiApp.h"
-#include "ut/AcUtil.h"
+#include "dialogs/StyleManagerDialog.h"
+#include "ui/AcadFrame.h"
+#include "ui/MessageBox.h"
 
 namespace vantorell {
 
-// Until the style manager dialog exists, a drawing without styles cannot get one here: the
-// question is shown and answered No.
 bool askToCreateStyle() {
     CVantorellApp& app = vantorellApp();
-    acutPrintf("\n%s", app.loadResString(res::kCreateStyleQuestion).GetString());
-    return false;
+    return MessageBoxA(acedGetAcadFrame()->GetSafeHwnd(),
+                       app.loadResString(res::kCreateStyleQuestion),
+                       app.loadResString(res::kCreateStyleCaption),
+                       MB_ICONQUESTION | MB_YESNO) == IDYES;
 }
 
-bool pickStyleInManager(AcDbObjectId&) {
-    acutPrintf("%s", formatWithString(vantorellApp().loadResString(res::kNotAvailableYet),
-                                      "The style manager")
-                         .GetString());
-    return false;
+// The manager finds its template through the resource chain: link creation does not push the
+// resource handle for it.
+bool pickStyleInManager(AcDbObjectId& chosen) {
+    StyleManagerDialog manager(acedGetAcadFrame());
+    if (manager.DoModal() != IDOK) return false;
+    chosen = manager.chosenStyle();
+    return true;
 }
 
 }  // namespace vantorell

@@ -207,7 +207,7 @@ Acad::ErrorStatus AcDbDatabase::countHardReferences(const AcDbObjectIdArray& ids
     std::unordered_map<AcDbObjectId, std::vector<int>> wanted;
     for (int i = 0; i < ids.length(); ++i) wanted[ids[i]].push_back(i);
     forEachObject([&](AcDbObject* object) {
-        if (object->isErased()) return;
+        if (object->isErased() || object->objectId().isEffectivelyErased()) return;
         for (const AcDbObjectId& id : hardReferencesOf(object)) {
             auto it = wanted.find(id);
             if (it == wanted.end()) continue;

@@ -55,7 +55,8 @@ public:
     AcDbObjectId paperSpaceId() const { return m_paperSpace; }
 
     // Adds to counts[i] one for every hard reference (hard pointer or hard owner) to ids[i]
-    // held by a non-erased object. The caller zeroes counts.
+    // held by an object that is not erased, nor owned by an erased one (a link in the extension
+    // dictionary of an erased entity holds nothing). The caller zeroes counts.
     Acad::ErrorStatus countHardReferences(const AcDbObjectIdArray& ids, Adesk::UInt32* counts);
     // Removes from ids every id that a non-erased object still references hard.
     Acad::ErrorStatus purge(AcDbObjectIdArray& ids);
