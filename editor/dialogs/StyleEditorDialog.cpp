@@ -196,9 +196,9 @@ void StyleEditorDialog::OnModifierOptions() {
         m_working ? AcBlockModifier::cast(m_working->contentModifier()) : nullptr;
     if (modifier == nullptr) return;
     vantorell::ResourceScope resources;
-    BlockModifierOptionsDialog options(this);
-    options.setTag(modifier->attribName());
-    if (options.DoModal() == IDOK) modifier->setAttribName(options.tag());
+    vantorell::BlockModifierOptionsDialog options(this);
+    options.SetTag(modifier->attribName());
+    if (options.DoModal() == IDOK) modifier->setAttribName(options.GetTag());
 }
 
 void StyleEditorDialog::OnMacroMenu() {

@@ -50,7 +50,7 @@ private:
 
     CAcUiBitmapButton m_options;
     CAcUiBitmapButton m_help;
-    MenuButton m_macroMenu;
+    vantorell::MenuButton m_macroMenu;
     CComboBox m_readers;
     CComboBox m_modifiers;
     std::vector<CString> m_classNames;
