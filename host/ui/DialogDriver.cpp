@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ed/CommandLine.h"
+#include "ui/Gdi.h"
 #include "ui/NativeControls.h"
 #include "ut/AcUtil.h"
 
@@ -188,6 +189,7 @@ void dumpWindow(HWND window, std::string& out) {
     if (window->style & WS_DISABLED) out += " disabled";
     if (!(window->style & WS_VISIBLE)) out += " hidden";
     if (focusWindow() == window) out += " focus";
+    if (window->font != nullptr && fontInfo(window->font).lfWeight >= FW_BOLD) out += " bold";
     if (window->native) out += window->native->dumpState(window);
     out += "\n";
     if (window->native) window->native->dumpDetails(window, out);

@@ -177,3 +177,50 @@ TEST_F(UiTest, OwnerDrawnButtonsDrawTheirStateAndBitmapButtonsLoadTheirPicture) 
 
 }  // namespace
 }  // namespace vthost::test
+
+namespace vthost::test {
+namespace {
+
+// Template 101: a disabled edit, a bitmap button whose id has a bitmap, OK.
+class SmallDialog : public CAcUiDialog {
+public:
+    SmallDialog() : CAcUiDialog(101) {}
+    CAcUiBitmapButton m_picture;
+    CFont m_bold;
+    BOOL loaded = FALSE;
+    BOOL OnInitDialog() override {
+        CAcUiDialog::OnInitDialog();
+        loaded = m_picture.AutoLoad();
+        LOGFONT font{};
+        GetFont()->GetLogFont(&font);
+        font.lfWeight = FW_BOLD;
+        m_bold.CreateFontIndirect(&font);
+        GetDlgItem(10)->SetFont(&m_bold);
+        return TRUE;
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 300, m_picture); }
+};
+
+TEST_F(UiTest, ABitmapButtonLoadsTheBitmapOfItsIdAndDrawsIt) {
+    SmallDialog dialog;
+    std::vector<DcRecord> drawn;
+    vthost::ui::whenNextDialogOpens([&](CDialog&) { drawn = dialog.m_picture.m_hWnd->native->lastPaint()->records(); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dialog.loaded);
+    EXPECT_EQ(dialog.m_picture.PictureId(), 300u);
+    auto bitmap = std::find_if(drawn.begin(), drawn.end(), [](const DcRecord& r) { return r.kind == DcRecord::Kind::kBitmap; });
+    ASSERT_NE(bitmap, drawn.end());
+    EXPECT_EQ(bitmap->type, 300u);
+    EXPECT_EQ(bitmap->rect.right - bitmap->rect.left, 28);
+    std::string out = output.take();
+    EXPECT_NE(out.find("Dialog 101 \"Small\" at 15,16 size 150x65\n"
+                       "  10 Edit \"\" disabled bold\n"
+                       "  300 Button \"\" focus owner-drawn picture bitmap 300\n"),
+              std::string::npos)
+        << "the first tab stop that is enabled has the focus: " << out;
+}
+
+}  // namespace
+}  // namespace vthost::test
