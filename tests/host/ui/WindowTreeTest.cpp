@@ -127,5 +127,18 @@ TEST_F(UiTest, AValueThatFailsValidationKeepsTheDialogOpenWithTheFocusOnIt) {
     EXPECT_NE(out.find("  2003 Edit \"12x\" focus"), std::string::npos) << "the focus moved to the bad value";
 }
 
+TEST_F(UiTest, ValidateDataAnswersWhetherTheExchangeSucceeds) {
+    NumberDialog dialog;
+    std::vector<BOOL> answers;
+    vthost::ui::whenNextDialogOpens([&](CDialog&) {
+        answers.push_back(dialog.ValidateData());
+        dialog.SetDlgItemText(2003, "many");
+        answers.push_back(dialog.ValidateData());
+    });
+    type({""});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(answers, (std::vector<BOOL>{TRUE, FALSE}));
+}
+
 }  // namespace
 }  // namespace vthost::test
