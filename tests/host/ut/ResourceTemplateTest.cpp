@@ -226,8 +226,8 @@ TEST_F(TemplateModules, TemplatesAndCStringsAreFoundThroughTheCurrentHandleThenT
 }
 
 TEST(CStringTest, FormatsBuffersComparesAndReplacesInOnePass) {
-    CString s;
-    s.Format("%s=%d", std::string(300, 'a').c_str(), 42);
+    CString s, name("Area");
+    s.Format("%s=%d", CString(std::string(300, 'a')).GetString(), 42);
     EXPECT_EQ(s.GetLength(), 303) << "no fixed buffer";
     char* buffer = s.GetBuffer(400);
     std::strcpy(buffer, "short");
@@ -243,6 +243,8 @@ TEST(CStringTest, FormatsBuffersComparesAndReplacesInOnePass) {
     EXPECT_EQ(m.Replace("%PROPERTY", "%PROPERTY%PROPERTY"), 2) << "its own output is not scanned again";
     EXPECT_EQ(m, "%PROPERTY%PROPERTY m %PROPERTY%PROPERTY");
     EXPECT_EQ(CString("abc").Mid(5), "");
+    s.Format("[%s]", name.GetString());
+    EXPECT_EQ(s, "[Area]");
     EXPECT_EQ(CString("abc").Right(9), "abc");
     EXPECT_STREQ(static_cast<const char*>(CString(nullptr)), "");
 }
