@@ -60,7 +60,14 @@ TEST_F(UiTest, ListViewsSelectByClickNotifyAndRecordEachCellsColour) {
     TestDialog dialog;
     dialog.m_redParams = {2};
     std::vector<int> selectedAtRightClick;
-    dialog.onRightClick = [&](TestDialog& d) { selectedAtRightClick.push_back(d.m_list.GetNextItem(-1, LVNI_SELECTED)); };
+    std::vector<LONG> mouseRows;
+    dialog.onRightClick = [&](TestDialog& d) {
+        selectedAtRightClick.push_back(d.m_list.GetNextItem(-1, LVNI_SELECTED));
+        POINT mouse;
+        GetCursorPos(&mouse);
+        d.m_list.ScreenToClient(&mouse);
+        mouseRows.push_back((mouse.y - 20) / 16);
+    };
     commandLine().queue("dlg rclick 2000 Column");
     commandLine().queue("dlg rclick 2000 none");
     commandLine().queue("dlg dblclick 2000 #0");
@@ -68,6 +75,7 @@ TEST_F(UiTest, ListViewsSelectByClickNotifyAndRecordEachCellsColour) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.events, (Events{"rclick 1", "rclick -1", "dblclk 0"}));
     EXPECT_EQ(selectedAtRightClick, (std::vector<int>{1, -1})) << "the click selects before the handler runs";
+    EXPECT_EQ(mouseRows, (std::vector<LONG>{1, 2})) << "the mouse is on the row clicked, or below the last";
     std::string out = output.take();
     // Widths from the text metrics plus margins; the last column fills the client width.
     EXPECT_NE(out.find("  2000 SysListView32 \"\" report full-row-select items 2\n"
