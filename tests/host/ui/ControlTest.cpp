@@ -278,7 +278,7 @@ TEST_F(ControlWindows, EditsAndDropDownCombosTakeTypedTextWithinTheirLimits) {
     EXPECT_EQ(SendMessageA(drop, CB_GETCURSEL, 0, 0), 0) << "typed text that matches an item selects it";
     EXPECT_TRUE(SetWindowTextA(drop, "free"));
     HWND list = make("ComboBox", CBS_DROPDOWNLIST, 12);
-    EXPECT_EQ(SendMessageA(list, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")), CB_ERR) << "a drop-down list has no edit part";
+    EXPECT_EQ(SendMessageA(list, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")), CB_ERR) << "a drop-down list has no edit field";
     EXPECT_EQ(SendMessageA(list, CB_GETLBTEXTLEN, 5, 0), CB_ERR);
     EXPECT_EQ(SendMessageA(list, CB_DELETESTRING, 0, 0), CB_ERR);
     EXPECT_EQ(SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("x")), CB_ERR);
