@@ -6,10 +6,7 @@
 #include "ui/CDC.h"
 #include "ui/CWnd.h"
 
-class CStatic : public CWnd {
-public:
-    HBITMAP SetBitmap(HBITMAP bitmap) { return reinterpret_cast<HBITMAP>(SendMessage(0x0172 /*STM_SETIMAGE*/, 0, reinterpret_cast<LPARAM>(bitmap))); }
-};
+class CStatic : public CWnd {};
 
 class CEdit : public CWnd {
 public:
