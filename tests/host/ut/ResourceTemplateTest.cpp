@@ -67,6 +67,14 @@ TEST(ResourceTemplates, ReadsADialogWithImpliedStylesAndContinuedStatements) {
 
     ASSERT_TRUE(readResourceScript("8 DIALOG 0,0,10,10\nBEGIN\nEND\n", script, error)) << error;
     EXPECT_EQ(script.dialogs.at(8).style, WS_POPUP | WS_BORDER | WS_SYSMENU) << "the default without STYLE";
+
+    ASSERT_TRUE(readResourceScript("8 DIALOG 0,0,10,10\nBEGIN\n"
+                                   "  EDITTEXT 1, 0, 0, 1, 1 // width, height,\n"
+                                   "  LTEXT \"a \\\" // b,\", 2, 0, 0, 1, 1\nEND\n",
+                                   script, error))
+        << error;
+    ASSERT_EQ(script.dialogs.at(8).controls.size(), 2u) << "a comment ending in a comma continues nothing";
+    EXPECT_EQ(script.dialogs.at(8).controls[1].text, "a \" // b,") << "no comment inside a text";
 }
 
 TEST(ResourceTemplates, ReadsNestedMenusAndBitmapsThroughTheFileReader) {
