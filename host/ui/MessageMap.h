@@ -34,12 +34,14 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                          \
-protected:                                             \
-    static const AFX_MSGMAP* GetThisMessageMap();      \
-    const AFX_MSGMAP* GetMessageMap() const override;  \
-                                                       \
-private:
+// Marks a message handler in a class declaration; it means nothing to the compiler.
+#define afx_msg
+
+// Leaves the declarations that follow protected, as the framework's does.
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
+    const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
