@@ -9,10 +9,11 @@
 //       ON_COMMAND(32771, &StyleDialog::OnNew)
 //   END_MESSAGE_MAP()
 //
-// CWnd::OnWndMsg searches the most derived map first, then its bases'. Handlers take the
-// framework's signatures: void() for commands and control notifications, void(NMHDR*, LRESULT*)
-// for WM_NOTIFY, BOOL OnHelpInfo(HELPINFO*), and so on. Reflected entries (..._REFLECT) are
-// handled by the control that sent the notification, before its parent sees it.
+// Handlers are named as members (&Class::Handler) and take the framework's signatures: void() for
+// commands and control notifications, void(NMHDR*, LRESULT*) for WM_NOTIFY, BOOL
+// OnHelpInfo(HELPINFO*), and so on. CWnd::OnWndMsg searches the most derived map first, then its
+// bases'. Reflected entries (..._REFLECT) are handled by the control that sent the notification,
+// before its parent sees it.
 #pragma once
 #include "ui/WinMessages.h"
 
