@@ -35,6 +35,8 @@ CString CAdUiDialog::PlacementKey() const {
     return CString("HKEY_CURRENT_USER\\") + m_rootKey + "\\Dialogs\\" + m_dialogName;
 }
 
+BOOL CAdUiDialog::ValidateData() { return UpdateData(TRUE); }
+
 BOOL CAdUiDialog::OnInitDialog() {
     BOOL focusFirst = CDialog::OnInitDialog();
     restorePlacement();

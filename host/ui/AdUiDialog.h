@@ -19,6 +19,11 @@ public:
     // HKEY_CURRENT_USER\<root key>\Dialogs\<dialog name>, or empty when nothing is remembered.
     CString PlacementKey() const;
 
+    // Whether the controls hold valid data: the dialog's data exchange is run in the saving
+    // direction (UpdateData(TRUE)); a value that fails tells the user and takes the focus.
+    // Derived dialogs add checks of their own.
+    virtual BOOL ValidateData();
+
     BOOL OnInitDialog() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

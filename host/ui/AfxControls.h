@@ -6,10 +6,7 @@
 #include "ui/CDC.h"
 #include "ui/CWnd.h"
 
-class CStatic : public CWnd {
-public:
-    HBITMAP SetBitmap(HBITMAP bitmap) { return reinterpret_cast<HBITMAP>(SendMessage(0x0172 /*STM_SETIMAGE*/, 0, reinterpret_cast<LPARAM>(bitmap))); }
-};
+class CStatic : public CWnd {};
 
 class CEdit : public CWnd {
 public:
@@ -49,6 +46,7 @@ public:
     int FindString(int start, LPCTSTR text) const { return send(CB_FINDSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)); }
     int SelectString(int start, LPCTSTR text) { return send(CB_SELECTSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)); }
     int GetLBTextLen(int index) const { return send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0); }
+    int GetLBText(int index, LPTSTR buffer) const { return send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer)); }
     void GetLBText(int index, CString& text) const {
         int length = GetLBTextLen(index);
         if (length < 0) return text.Empty();

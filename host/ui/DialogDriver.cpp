@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ed/CommandLine.h"
+#include "ui/Gdi.h"
 #include "ui/NativeControls.h"
 #include "ut/AcUtil.h"
 
@@ -172,6 +173,29 @@ bool actHelp(HWND dialog) {
     return true;
 }
 
+// The mouse moves to the control's centre, or away from the dialog ("none"): the window that
+// has the capture hears the move, else the control under the mouse hears WM_SETCURSOR first.
+bool actHover(HWND dialog, const Words& w, std::string& refusal) {
+    HWND target = nullptr;
+    POINT screen{-10000, -10000};
+    if (w.words.size() < 2 || lower(w.words[1]) != "none") {
+        target = control(dialog, w.words, 1, refusal);
+        if (target == nullptr) return false;
+        POINT origin = screenOrigin(target);
+        screen = POINT{origin.x + (target->rect.right - target->rect.left) / 2, origin.y + (target->rect.bottom - target->rect.top) / 2};
+    }
+    setCursorPosition(screen);
+    HWND receiver = captureWindow() != nullptr ? captureWindow() : target;
+    if (receiver == nullptr) return true;
+    if (receiver == target)
+        sendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(1 /*HTCLIENT*/, static_cast<WORD>(WM_MOUSEMOVE)));
+    POINT origin = screenOrigin(receiver);
+    auto x = static_cast<WORD>(static_cast<short>(screen.x - origin.x));
+    auto y = static_cast<WORD>(static_cast<short>(screen.y - origin.y));
+    if (isWindow(receiver)) sendMessage(receiver, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    return true;
+}
+
 bool actMove(HWND dialog, const Words& w, std::string& refusal) {
     int values[4] = {0, 0, 0, 0};
     std::size_t given = w.words.size() - 1;
@@ -188,6 +212,7 @@ void dumpWindow(HWND window, std::string& out) {
     if (window->style & WS_DISABLED) out += " disabled";
     if (!(window->style & WS_VISIBLE)) out += " hidden";
     if (focusWindow() == window) out += " focus";
+    if (window->font != nullptr && fontInfo(window->font).lfWeight >= FW_BOLD) out += " bold";
     if (window->native) out += window->native->dumpState(window);
     out += "\n";
     if (window->native) window->native->dumpDetails(window, out);
@@ -239,6 +264,7 @@ bool performAction(HWND dialog, const std::string& action, std::string& refusal)
     if (verb == "cancel" || verb == "esc" || verb == "escape") return actDefault(dialog, IDCANCEL);
     if (verb == "f1" || verb == "help") return actHelp(dialog);
     if (verb == "move") return actMove(dialog, w, refusal);
+    if (verb == "hover") return actHover(dialog, w, refusal);
     if (verb == "dump") {
         paintDialog(dialog);
         acutPrintf("\n%s", dumpDialog(dialog).c_str());

@@ -9,10 +9,11 @@
 //       ON_COMMAND(32771, &StyleDialog::OnNew)
 //   END_MESSAGE_MAP()
 //
-// CWnd::OnWndMsg searches the most derived map first, then its bases'. Handlers take the
-// framework's signatures: void() for commands and control notifications, void(NMHDR*, LRESULT*)
-// for WM_NOTIFY, BOOL OnHelpInfo(HELPINFO*), and so on. Reflected entries (..._REFLECT) are
-// handled by the control that sent the notification, before its parent sees it.
+// Handlers are named as members (&Class::Handler) and take the framework's signatures: void() for
+// commands and control notifications, void(NMHDR*, LRESULT*) for WM_NOTIFY, BOOL
+// OnHelpInfo(HELPINFO*), and so on. CWnd::OnWndMsg searches the most derived map first, then its
+// bases'. Reflected entries (..._REFLECT) are handled by the control that sent the notification,
+// before its parent sees it.
 #pragma once
 #include "ui/WinMessages.h"
 
@@ -34,12 +35,14 @@ struct AFX_MSGMAP {
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
-#define DECLARE_MESSAGE_MAP()                          \
-protected:                                             \
-    static const AFX_MSGMAP* GetThisMessageMap();      \
-    const AFX_MSGMAP* GetMessageMap() const override;  \
-                                                       \
-private:
+// Marks a message handler in a class declaration; it means nothing to the compiler.
+#define afx_msg
+
+// Leaves the declarations that follow protected, as the framework's does.
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
+    const AFX_MSGMAP* GetMessageMap() const override;
 
 #define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
     const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \

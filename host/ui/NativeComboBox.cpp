@@ -91,7 +91,7 @@ LRESULT ComboBoxControl::proc(HWND window, UINT message, WPARAM wParam, LPARAM l
             return proc(window, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
         }
         case WM_SETTEXT:
-            // A drop-down list has no edit part to set.
+            // A drop-down list has no edit field to set.
             if (isDropDownList(window)) return CB_ERR;
             return NativeControl::proc(window, message, wParam, lParam);
         default: return NativeControl::proc(window, message, wParam, lParam);

@@ -109,7 +109,7 @@ public:
     void dumpDetails(HWND window, std::string& out) const override;
     // The user picks item index: the selection, then CBN_SELCHANGE (also when it is the same).
     void userSelect(HWND window, int index);
-    // The user types into the edit part (not a drop-down list): CBN_EDITUPDATE, CBN_EDITCHANGE.
+    // The user types into the edit field (not a drop-down list): CBN_EDITUPDATE, CBN_EDITCHANGE.
     void userType(HWND window, const std::string& text);
     int find(int start, const std::string& text, bool exact) const;
     int count() const { return static_cast<int>(m_items.size()); }

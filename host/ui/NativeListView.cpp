@@ -269,6 +269,10 @@ COLORREF ListViewControl::cellColour(int item, int subItem) const {
 }
 
 void ListViewControl::userClick(HWND window, int index, UINT code) {
+    // The mouse goes to the row (rows of 16 pixels below a header of 20), or below the last one.
+    POINT origin = screenOrigin(window);
+    int row = valid(index) ? index : count();
+    setCursorPosition(POINT{origin.x + (window->rect.right - window->rect.left) / 2, origin.y + 20 + row * 16 + 8});
     setFocusWindow(window);
     if (!isWindow(window)) return;
     // The row under the mouse becomes the selection; empty space clears it.
@@ -279,7 +283,8 @@ void ListViewControl::userClick(HWND window, int index, UINT code) {
     NMITEMACTIVATE activate{};
     activate.hdr.code = code;
     activate.iItem = valid(index) ? index : -1;
-    activate.ptAction = cursorPosition();
+    POINT mouse = cursorPosition();
+    activate.ptAction = POINT{mouse.x - origin.x, mouse.y - origin.y};
     if (valid(index)) activate.lParam = m_items[static_cast<std::size_t>(index)].param;
     notifyParent(window, activate.hdr);
 }

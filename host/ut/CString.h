@@ -30,6 +30,7 @@ public:
     }
     char operator[](int index) const { return GetAt(index); }
     operator const char*() const { return m_text.c_str(); }  // NOLINT: implicit as in the framework
+    // The text for printf-style calls: a CString itself cannot go through "...".
     const char* GetString() const { return m_text.c_str(); }
     const std::string& str() const { return m_text; }
 

@@ -38,6 +38,17 @@ bool scanNumber(std::string_view s, std::size_t& i, long long& value) {
     return true;
 }
 
+// The line without a trailing "//" comment (one outside quoted texts).
+std::string_view withoutComment(std::string_view line) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (quoted && line[i] == '\\') ++i;  // an escaped character, perhaps a quote
+        else if (line[i] == '"') quoted = !quoted;
+        else if (!quoted && line[i] == '/' && i + 1 < line.size() && line[i + 1] == '/') return trim(line.substr(0, i));
+    }
+    return line;
+}
+
 }  // namespace
 
 Lines::Lines(std::string_view text) {
@@ -59,9 +70,9 @@ bool Lines::next(std::string_view& line) {
 bool Lines::nextStatement(std::string& statement) {
     std::string_view line;
     if (!next(line)) return false;
-    statement.assign(line);
+    statement.assign(withoutComment(line));
     while (!statement.empty() && (statement.back() == ',' || statement.back() == '|') && next(line))
-        statement.append(" ").append(line);
+        statement.append(" ").append(withoutComment(line));
     return true;
 }
 

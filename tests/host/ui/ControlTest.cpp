@@ -9,6 +9,7 @@
 #include "UiTestSupport.h"
 #include "ui/DialogDriver.h"
 #include "ui/NativeControls.h"
+#include "ui/WinUser.h"
 
 namespace vthost::test {
 namespace {
@@ -59,7 +60,14 @@ TEST_F(UiTest, ListViewsSelectByClickNotifyAndRecordEachCellsColour) {
     TestDialog dialog;
     dialog.m_redParams = {2};
     std::vector<int> selectedAtRightClick;
-    dialog.onRightClick = [&](TestDialog& d) { selectedAtRightClick.push_back(d.m_list.GetNextItem(-1, LVNI_SELECTED)); };
+    std::vector<LONG> mouseRows;
+    dialog.onRightClick = [&](TestDialog& d) {
+        selectedAtRightClick.push_back(d.m_list.GetNextItem(-1, LVNI_SELECTED));
+        POINT mouse;
+        GetCursorPos(&mouse);
+        d.m_list.ScreenToClient(&mouse);
+        mouseRows.push_back((mouse.y - 20) / 16);
+    };
     commandLine().queue("dlg rclick 2000 Column");
     commandLine().queue("dlg rclick 2000 none");
     commandLine().queue("dlg dblclick 2000 #0");
@@ -67,6 +75,7 @@ TEST_F(UiTest, ListViewsSelectByClickNotifyAndRecordEachCellsColour) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.events, (Events{"rclick 1", "rclick -1", "dblclk 0"}));
     EXPECT_EQ(selectedAtRightClick, (std::vector<int>{1, -1})) << "the click selects before the handler runs";
+    EXPECT_EQ(mouseRows, (std::vector<LONG>{1, 2})) << "the mouse is on the row clicked, or below the last";
     std::string out = output.take();
     // Widths from the text metrics plus margins; the last column fills the client width.
     EXPECT_NE(out.find("  2000 SysListView32 \"\" report full-row-select items 2\n"
@@ -173,6 +182,181 @@ TEST_F(UiTest, OwnerDrawnButtonsDrawTheirStateAndBitmapButtonsLoadTheirPicture) 
     EXPECT_NE(out.find("  2011 Button \">\" owner-drawn\n"), std::string::npos);
     EXPECT_NE(out.find("  1 Button \"OK\" default\n"), std::string::npos);
     EXPECT_NE(out.find("  2 Button \"Cancel\"\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vthost::test
+
+namespace vthost::test {
+namespace {
+
+// Template 101: a disabled edit, a bitmap button whose id has a bitmap, OK.
+class SmallDialog : public CAcUiDialog {
+public:
+    SmallDialog() : CAcUiDialog(101) {}
+    CAcUiBitmapButton m_picture;
+    CFont m_bold;
+    BOOL loaded = FALSE;
+    BOOL OnInitDialog() override {
+        CAcUiDialog::OnInitDialog();
+        loaded = m_picture.AutoLoad();
+        LOGFONT font{};
+        GetFont()->GetLogFont(&font);
+        font.lfWeight = FW_BOLD;
+        m_bold.CreateFontIndirect(&font);
+        GetDlgItem(10)->SetFont(&m_bold);
+        return TRUE;
+    }
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, 300, m_picture); }
+};
+
+TEST_F(UiTest, ABitmapButtonLoadsTheBitmapOfItsIdAndDrawsIt) {
+    SmallDialog dialog;
+    std::vector<DcRecord> drawn;
+    vthost::ui::whenNextDialogOpens([&](CDialog&) { drawn = dialog.m_picture.m_hWnd->native->lastPaint()->records(); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dialog.loaded);
+    EXPECT_EQ(dialog.m_picture.PictureId(), 300u);
+    auto bitmap = std::find_if(drawn.begin(), drawn.end(), [](const DcRecord& r) { return r.kind == DcRecord::Kind::kBitmap; });
+    ASSERT_NE(bitmap, drawn.end());
+    EXPECT_EQ(bitmap->type, 300u);
+    EXPECT_EQ(bitmap->rect.right - bitmap->rect.left, 28);
+    std::string out = output.take();
+    EXPECT_NE(out.find("Dialog 101 \"Small\" at 15,16 size 150x65\n"
+                       "  10 Edit \"\" disabled bold\n"
+                       "  300 Button \"\" focus owner-drawn picture bitmap 300\n"),
+              std::string::npos)
+        << "the first tab stop that is enabled has the focus: " << out;
+}
+
+}  // namespace
+}  // namespace vthost::test
+
+namespace vthost::test {
+namespace {
+
+// A bare window tree for the controls' messages, without a dialog object.
+class ControlWindows : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        parent = vthost::ui::createWindow("#32770", "", WS_POPUP, 0, RECT{0, 0, 300, 200}, nullptr, 1);
+    }
+    void TearDown() override {
+        vthost::ui::destroyWindow(parent);
+        UiTest::TearDown();
+    }
+    HWND make(const char* className, DWORD style, int id = 10) {
+        return vthost::ui::createWindow(className, "", WS_CHILD | WS_VISIBLE | style, 0, RECT{0, 0, 200, 100}, parent, id);
+    }
+    HWND parent = nullptr;
+};
+
+TEST_F(ControlWindows, EditsAndDropDownCombosTakeTypedTextWithinTheirLimits) {
+    HWND edit = make("Edit", ES_AUTOHSCROLL);
+    CEdit wrapper;
+    wrapper.Attach(edit);
+    wrapper.SetLimitText(3);
+    std::string refusal;
+    EXPECT_TRUE(vthost::ui::performAction(parent, "text 10 abcdef", refusal));
+    CString text;
+    wrapper.GetWindowText(text);
+    EXPECT_EQ(text, "abc") << "the user cannot type past the limit";
+    wrapper.SetWindowText("longer than three");
+    wrapper.GetWindowText(text);
+    EXPECT_EQ(text, "longer than three") << "code can";
+    wrapper.SetReadOnly(TRUE);
+    EXPECT_FALSE(vthost::ui::performAction(parent, "text 10 x", refusal));
+    EXPECT_EQ(refusal, "control 10 is read-only");
+    wrapper.Detach();
+
+    HWND drop = make("ComboBox", CBS_DROPDOWN, 11);
+    SendMessageA(drop, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Area"));
+    EXPECT_TRUE(vthost::ui::performAction(parent, "text 11 area", refusal)) << refusal;
+    EXPECT_EQ(SendMessageA(drop, CB_GETCURSEL, 0, 0), 0) << "typed text that matches an item selects it";
+    EXPECT_TRUE(SetWindowTextA(drop, "free"));
+    HWND list = make("ComboBox", CBS_DROPDOWNLIST, 12);
+    EXPECT_EQ(SendMessageA(list, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")), CB_ERR) << "a drop-down list has no edit field";
+    EXPECT_EQ(SendMessageA(list, CB_GETLBTEXTLEN, 5, 0), CB_ERR);
+    EXPECT_EQ(SendMessageA(list, CB_DELETESTRING, 0, 0), CB_ERR);
+    EXPECT_EQ(SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("x")), CB_ERR);
+    EXPECT_EQ(SendMessageA(list, CB_ADDSTRING, 0, 0), 0) << "a null text is an empty item";
+}
+
+TEST_F(ControlWindows, ListViewsKeepOneFocusedRowAndOneSelectionWhenSingleSelect) {
+    HWND window = make(WC_LISTVIEW, LVS_REPORT | LVS_SINGLESEL);
+    CListCtrl list;
+    list.Attach(window);
+    list.InsertColumn(0, "Name", LVCFMT_LEFT, 40);
+    for (const char* text : {"a", "bb", "ccc"}) list.InsertItem(list.GetItemCount(), text);
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_EQ(list.GetSelectedCount(), 1u);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 2);
+    list.SetItemState(-1, 0, LVIS_SELECTED);
+    EXPECT_EQ(list.GetSelectedCount(), 0u) << "index -1: every item";
+    EXPECT_TRUE(list.SetColumnWidth(0, LVSCW_AUTOSIZE));
+    EXPECT_EQ(list.GetColumnWidth(0), 18 + 12) << "the widest cell, the header not counted";
+    EXPECT_FALSE(list.SetColumnWidth(3, 10));
+    LVITEM bad{};
+    bad.iSubItem = 1;
+    EXPECT_EQ(list.InsertItem(&bad), -1) << "items are inserted by their first column";
+    EXPECT_EQ(list.GetItemText(9, 0), "");
+    list.Detach();
+}
+
+TEST_F(ControlWindows, TreeItemsSortDeleteAndGiveUpTheCaret) {
+    HWND window = make(WC_TREEVIEW, TVS_HASLINES);
+    CTreeCtrl tree;
+    tree.Attach(window);
+    HTREEITEM b = tree.InsertItem("b");
+    tree.InsertItem("a", TVI_ROOT, TVI_SORT);
+    tree.InsertItem("c", TVI_ROOT, TVI_SORT);
+    tree.InsertItem("first", TVI_ROOT, TVI_FIRST);
+    HTREEITEM child = tree.InsertItem("child", b);
+    std::vector<std::string> order;
+    for (HTREEITEM item = tree.GetRootItem(); item != nullptr; item = tree.GetNextSiblingItem(item))
+        order.emplace_back(tree.GetItemText(item));
+    EXPECT_EQ(order, (std::vector<std::string>{"first", "a", "b", "c"}));
+    EXPECT_TRUE(tree.SelectItem(child));
+    EXPECT_EQ(tree.GetSelectedItem(), child);
+    EXPECT_TRUE(tree.DeleteItem(b));
+    EXPECT_EQ(tree.GetSelectedItem(), nullptr) << "the caret went with its parent";
+    EXPECT_EQ(tree.GetCount(), 3u);
+    EXPECT_EQ(tree.InsertItem("orphan", child), nullptr) << "a parent that is gone";
+    EXPECT_FALSE(tree.SelectItem(child));
+    EXPECT_TRUE(tree.SetItemData(tree.GetRootItem(), 99));
+    EXPECT_EQ(tree.GetItemData(tree.GetRootItem()), 99u);
+    tree.DeleteAllItems();
+    EXPECT_EQ(tree.GetRootItem(), nullptr);
+    tree.Detach();
+}
+
+// A parent that refuses every selection change of its tree.
+class VetoingParent : public CWnd {
+protected:
+    void OnChanging(NMHDR*, LRESULT* result) { *result = TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(VetoingParent, CWnd)
+    ON_NOTIFY(TVN_SELCHANGING, 10, &VetoingParent::OnChanging)
+END_MESSAGE_MAP()
+
+TEST_F(ControlWindows, AParentCanRefuseATreeSelection) {
+    VetoingParent veto;
+    veto.Attach(parent);
+    HWND window = make(WC_TREEVIEW, 0);
+    char text[] = "x";
+    TVINSERTSTRUCT insert{TVI_ROOT, TVI_LAST, {TVIF_TEXT, nullptr, 0, 0, text, 0, 0, 0, 0, 0}};
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(window, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    ASSERT_NE(item, nullptr);
+    std::string refusal;
+    EXPECT_TRUE(vthost::ui::performAction(parent, "select 10 x", refusal));
+    EXPECT_EQ(SendMessageA(window, TVM_GETNEXTITEM, TVGN_CARET, 0), 0) << "the caret stayed where it was";
+    veto.Detach();
 }
 
 }  // namespace

@@ -222,3 +222,47 @@ TEST_F(UiTest, NextDialogControlWalksTheTabStopsAndSkipsDisabledOnes) {
 
 }  // namespace
 }  // namespace vthost::test
+
+namespace vthost::test {
+namespace {
+
+// A label that lights up under the mouse and holds the capture while it does.
+class HoverLabel : public CStatic {
+public:
+    std::vector<std::string> seen;
+    void OnMouseMove(UINT, CPoint point) {
+        CRect client;
+        GetClientRect(&client);
+        bool inside = client.PtInRect(point);
+        seen.push_back(std::string(inside ? "in " : "out ") + std::to_string(point.x) + "," + std::to_string(point.y));
+        if (inside && GetCapture() != this) SetCapture();
+        if (!inside && GetCapture() == this) ReleaseCapture();
+    }
+    BOOL OnSetCursor(CWnd*, UINT hit, UINT message) {
+        seen.push_back("cursor " + std::to_string(hit) + " " + std::to_string(message));
+        return TRUE;
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(HoverLabel, CStatic)
+    ON_WM_MOUSEMOVE()
+    ON_WM_SETCURSOR()
+END_MESSAGE_MAP()
+
+TEST_F(UiTest, TheMouseReachesTheControlUnderItOrTheOneThatHasTheCapture) {
+    TestDialog dialog;
+    HoverLabel label;
+    dialog.onInit = [&](TestDialog& d) { label.SubclassDlgItem(2004, &d); };
+    type({"dlg hover 2004", "dlg hover 2003", "dlg hover none", "dlg hover none"});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    // 2004 is 45 x 13 pixels at (10, 40), its centre (22, 6); the centre of 2003 is (150, 20).
+    EXPECT_EQ(label.seen, (std::vector<std::string>{"cursor 1 512", "in 22,6", "out 140,-20"}))
+        << "the move onto 2003 goes to the label that has the capture, which lets go; the mouse away then "
+           "reaches nobody";
+}
+
+}  // namespace
+}  // namespace vthost::test

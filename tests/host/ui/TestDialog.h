@@ -49,8 +49,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     void OnOK() override;
-    void OnSortedChanged();
-    void OnPlainChanged();
+    afx_msg void OnSortedChanged();
+    afx_msg void OnPlainChanged();
     void OnNameChanged();
     void OnLabelClicked();
     void OnHelpClicked();

@@ -67,6 +67,14 @@ TEST(ResourceTemplates, ReadsADialogWithImpliedStylesAndContinuedStatements) {
 
     ASSERT_TRUE(readResourceScript("8 DIALOG 0,0,10,10\nBEGIN\nEND\n", script, error)) << error;
     EXPECT_EQ(script.dialogs.at(8).style, WS_POPUP | WS_BORDER | WS_SYSMENU) << "the default without STYLE";
+
+    ASSERT_TRUE(readResourceScript("8 DIALOG 0,0,10,10\nBEGIN\n"
+                                   "  EDITTEXT 1, 0, 0, 1, 1 // width, height,\n"
+                                   "  LTEXT \"a \\\" // b,\", 2, 0, 0, 1, 1\nEND\n",
+                                   script, error))
+        << error;
+    ASSERT_EQ(script.dialogs.at(8).controls.size(), 2u) << "a comment ending in a comma continues nothing";
+    EXPECT_EQ(script.dialogs.at(8).controls[1].text, "a \" // b,") << "no comment inside a text";
 }
 
 TEST(ResourceTemplates, ReadsNestedMenusAndBitmapsThroughTheFileReader) {
@@ -226,8 +234,8 @@ TEST_F(TemplateModules, TemplatesAndCStringsAreFoundThroughTheCurrentHandleThenT
 }
 
 TEST(CStringTest, FormatsBuffersComparesAndReplacesInOnePass) {
-    CString s;
-    s.Format("%s=%d", std::string(300, 'a').c_str(), 42);
+    CString s, name("Area");
+    s.Format("%s=%d", CString(std::string(300, 'a')).GetString(), 42);
     EXPECT_EQ(s.GetLength(), 303) << "no fixed buffer";
     char* buffer = s.GetBuffer(400);
     std::strcpy(buffer, "short");
@@ -243,6 +251,8 @@ TEST(CStringTest, FormatsBuffersComparesAndReplacesInOnePass) {
     EXPECT_EQ(m.Replace("%PROPERTY", "%PROPERTY%PROPERTY"), 2) << "its own output is not scanned again";
     EXPECT_EQ(m, "%PROPERTY%PROPERTY m %PROPERTY%PROPERTY");
     EXPECT_EQ(CString("abc").Mid(5), "");
+    s.Format("[%s]", name.GetString());
+    EXPECT_EQ(s, "[Area]");
     EXPECT_EQ(CString("abc").Right(9), "abc");
     EXPECT_STREQ(static_cast<const char*>(CString(nullptr)), "");
 }
