@@ -12,11 +12,22 @@
 #include "db/AcDbDictionary.h"
 #include "ent/AcDbCircle.h"
 #include "modifiers/ContentModifiers.h"
+#include "readers/AcPropertyReader.h"
 #include "readers/PropertyReaders.h"
+#include "rx/RxMembers.h"
 #include "service/AcPropertyLinkStyleMgr.h"
 #include "style/AcPropertyLinkStyle.h"
 
 namespace vteditor {
+
+// A reader kind that another module registers; the style editor offers whatever is registered.
+class TestReader : public AcPropertyReader {
+public:
+    ACRX_DECLARE_MEMBERS(TestReader);
+    const char* displayName() const override { return "Test reading"; }
+};
+ACRX_DEFINE_MEMBERS(TestReader)
+
 namespace {
 
 bool contains(const std::string& text, const std::string& part) {
@@ -183,6 +194,23 @@ TEST_F(StyleDialogs, LinkCreationInADrawingWithoutStylesMakesOneInTheManager) {
 
     seen = type({"vt_linkcreate eXit"});
     EXPECT_FALSE(contains(seen, "no link styles")) << "the style is the drawing's current one";
+}
+
+
+TEST_F(StyleDialogs, AReaderRegisteredByAnotherModuleIsOfferedUnderItsDisplayName) {
+    std::string seen;
+    {
+        vthost::test::ScopedClass<TestReader> registered("TestReader", "AcPropertyReader",
+                                                         vthost::test::construct<TestReader>);
+        seen = type({"vt_stylemgr", "dlg rclick 2000 none", "dlg menu 32771",
+                     "dlg text 2003 Tested", "dlg select 2007 Text modifier",
+                     "dlg select 2008 Test reading", "dlg ok", "dlg cancel"});
+    }
+    EXPECT_TRUE(contains(seen, "\"Test reading\"")) << seen;
+    EXPECT_TRUE(styleNames().empty()) << "cancelled";
+    seen = type({"vt_stylemgr", "dlg rclick 2000 none", "dlg menu 32771", "dlg cancel",
+                 "dlg cancel"});
+    EXPECT_FALSE(contains(seen, "Test reading")) << "gone with its class";
 }
 
 TEST_F(StyleDialogs, HelpButtonAndF1OpenTheManagersTopic) {
