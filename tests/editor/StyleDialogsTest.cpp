@@ -17,6 +17,7 @@
 #include "rx/RxMembers.h"
 #include "service/AcPropertyLinkStyleMgr.h"
 #include "style/AcPropertyLinkStyle.h"
+#include "ui/DialogDriver.h"
 
 namespace vteditor {
 
@@ -129,6 +130,31 @@ TEST_F(StyleDialogs, ALinkOnAnErasedSourceDoesNotKeepItsStyle) {
     std::string seen = type({"vt_stylemgr", "dlg rclick 2000 Orphaned", "dlg menu 32773", "y",
                              "dlg ok"});
     EXPECT_TRUE(contains(seen, "Delete the link style \"Orphaned\"?")) << seen;
+    EXPECT_TRUE(styleNames().empty()) << seen;
+}
+
+TEST_F(StyleDialogs, DeleteRefusesAStyleInUseEvenWhenTheMenuIsBypassed) {
+    AcDbObjectId used = vtsample::addAreaTextStyle(db(), "Used", "");
+    AcDbObjectId circle = vtsample::addToModelSpace(db(), new AcDbCircle(AcGePoint3d(), 1));
+    vtsample::storeLink(circle, addText(0, 3, ""), used);
+    vthost::ui::whenNextDialogOpens([](CDialog& manager) {
+        std::string refusal;
+        EXPECT_TRUE(vthost::ui::performAction(manager.GetSafeHwnd(), "select 2000 Used", refusal));
+        manager.SendMessage(WM_COMMAND, 32773, 0);
+    });
+    std::string seen = type({"vt_stylemgr", "", "dlg ok"});
+    EXPECT_TRUE(contains(seen, "This style is used by links and cannot be deleted.")) << seen;
+    EXPECT_FALSE(contains(seen, "Delete the link style")) << "refused before asking: " << seen;
+    EXPECT_EQ(styleNames(), std::vector<std::string>{"Used"});
+}
+
+TEST_F(StyleDialogs, CancellingLinkCreationDropsTheStylesMadeDuringIt) {
+    std::vector<std::string> lines = {"vt_linkcreate", "y"};
+    for (const std::string& line : newTextStyle("Short lived")) lines.push_back(line);
+    lines.push_back("dlg ok");
+    lines.push_back("^C");
+    std::string seen = type(lines);
+    EXPECT_TRUE(contains(seen, "Current link style: Short lived")) << seen;
     EXPECT_TRUE(styleNames().empty()) << seen;
 }
 
