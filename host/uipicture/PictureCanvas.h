@@ -42,7 +42,7 @@ public:
     // DrawText's placement of text in rect (format: DT_LEFT/CENTER/RIGHT, DT_VCENTER with
     // DT_SINGLELINE, DT_NOPREFIX), clipped to rect; a mnemonic's letter is underlined.
     void text(const std::string& text, const RECT& rect, UINT format, COLORREF colour, const PictureFont& font);
-    // A bitmap's part (x, y from its top-left, width by height) at a point; pixels in the mask
+    // A rectangle of a bitmap (x, y from its top-left, width by height) at a point; pixels in the mask
     // colour stay transparent when masked is true.
     void bitmap(const BitmapInfo& bitmap, int left, int top, int x, int y, int width, int height, bool masked,
                 COLORREF mask);
