@@ -9,6 +9,7 @@
 #include "rx/AcRxClass.h"
 #include "rx/AcRxDynamicLinker.h"
 #include "rx/AcRxSysRegistry.h"
+#include "uipicture/PictureAction.h"
 
 namespace vthost {
 
@@ -31,6 +32,7 @@ void startHost() {
     acrxBuildClassHierarchy();
     registerEditorObjects();
     createDocumentManager();
+    ui::installDialogPictureAction();
 }
 
 void stopHost() {

@@ -1,6 +1,7 @@
 #include "ui/DialogDriver.h"
 
 #include <cstdlib>
+#include <map>
 #include <sstream>
 #include <strings.h>
 #include <vector>
@@ -17,6 +18,10 @@ namespace {
 int g_modalDepth = 0;
 bool g_abandoned = false;
 std::function<void(CDialog&)> g_openedHook;
+std::map<std::string, DialogActionHandler>& addedActions() {
+    static std::map<std::string, DialogActionHandler> actions;
+    return actions;
+}
 
 std::string lower(std::string text) {
     for (char& c : text)
@@ -271,7 +276,13 @@ bool performAction(HWND dialog, const std::string& action, std::string& refusal)
         return true;
     }
     if (verb == "menu") return refusal = "no menu is open", false;
+    auto added = addedActions().find(verb);
+    if (added != addedActions().end()) return added->second(dialog, w.restFrom(1), refusal);
     return refusal = "unknown dialog action \"" + w.words[0] + "\"", false;
+}
+
+void addDialogAction(const std::string& verb, DialogActionHandler handler) {
+    if (handler != nullptr) addedActions()[lower(verb)] = handler;
 }
 
 void whenNextDialogOpens(std::function<void(CDialog&)> action) { g_openedHook = std::move(action); }

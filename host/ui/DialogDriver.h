@@ -24,6 +24,12 @@ void paintDialog(HWND dialog);
 // One action without the leading "dlg"; false with why it was refused.
 bool performAction(HWND dialog, const std::string& action, std::string& refusal);
 
+// An action that a family above the framework adds (the dialog pictures add "picture"): the
+// handler gets the dialog and the line's text after the verb; false with why it was refused.
+// Installed once at start; a verb already taken by the framework's own actions is not replaced.
+using DialogActionHandler = bool (*)(HWND dialog, const std::string& arguments, std::string& refusal);
+void addDialogAction(const std::string& verb, DialogActionHandler handler);
+
 // Runs once, when the next dialog has opened (after its dump) and before it reads input.
 void whenNextDialogOpens(std::function<void(CDialog&)> action);
 void runOpenedHook(CDialog& dialog);

@@ -189,6 +189,15 @@ LRESULT ListViewControl::proc(HWND window, UINT message, WPARAM wParam, LPARAM l
                 if (row.texts.size() < m_columns.size()) row.texts.resize(m_columns.size());
             return at;
         }
+        case LVM_GETCOLUMNA: {
+            auto* column = reinterpret_cast<LVCOLUMN*>(lParam);
+            if (column == nullptr || index < 0 || index >= static_cast<int>(m_columns.size())) return FALSE;
+            const Column& kept = m_columns[static_cast<std::size_t>(index)];
+            if (column->mask & LVCF_TEXT) copyOut(kept.text, column->pszText, column->cchTextMax);
+            if (column->mask & LVCF_WIDTH) column->cx = kept.width;
+            if (column->mask & LVCF_FMT) column->fmt = kept.format;
+            return TRUE;
+        }
         case LVM_DELETECOLUMN:
             if (index < 0 || index >= static_cast<int>(m_columns.size())) return FALSE;
             m_columns.erase(m_columns.begin() + index);

@@ -307,6 +307,25 @@ TEST_F(ControlWindows, ListViewsKeepOneFocusedRowAndOneSelectionWhenSingleSelect
     list.Detach();
 }
 
+TEST_F(ControlWindows, AListViewAnswersItsColumnsTextWidthAndFormat) {
+    HWND window = make(WC_LISTVIEW, LVS_REPORT);
+    CListCtrl list;
+    list.Attach(window);
+    list.InsertColumn(0, "Name", LVCFMT_RIGHT, 40);
+    char buffer[4] = {};
+    LVCOLUMN column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.pszText = buffer;
+    column.cchTextMax = sizeof buffer;
+    ASSERT_TRUE(list.SendMessage(LVM_GETCOLUMNA, 0, reinterpret_cast<LPARAM>(&column)));
+    EXPECT_STREQ(buffer, "Nam") << "cut to the buffer, with its terminator";
+    EXPECT_EQ(column.cx, 40);
+    EXPECT_EQ(column.fmt, LVCFMT_RIGHT);
+    EXPECT_FALSE(list.SendMessage(LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&column))) << "no such column";
+    EXPECT_FALSE(list.SendMessage(LVM_GETCOLUMNA, 0, 0));
+    list.Detach();
+}
+
 TEST_F(ControlWindows, TreeItemsSortDeleteAndGiveUpTheCaret) {
     HWND window = make(WC_TREEVIEW, TVS_HASLINES);
     CTreeCtrl tree;
