@@ -16,4 +16,9 @@ HINSTANCE resourceModule() {
     return vantorellApp().resourceInstance();
 }
 
+CString applicationFile() {
+    const char* file = vantorellApp().moduleFileName();
+    return CString(file != nullptr ? file : "");
+}
+
 }  // namespace vantorell::dialogs
