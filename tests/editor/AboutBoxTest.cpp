@@ -276,11 +276,16 @@ public:
         ScreenToClient(&rect);
         m_link.GetWindowText(text);
         m_link.GetToolTip().GetText(tip, &m_link, 1);
+        MSG move{m_link.GetSafeHwnd(), WM_MOUSEMOVE, 0, 0};
+        translated = m_link.PreTranslateMessage(&move);
+        relayed = m_link.GetToolTip().lastRelayed().message;
         return TRUE;
     }
     RECT rect{};
     CString text;
     CString tip;
+    BOOL translated = TRUE;
+    UINT relayed = 0;
 
 private:
     vantorell::HyperlinkLabel m_link;
@@ -310,6 +315,8 @@ TEST_F(AboutBox, ALabelWithoutTextShowsItsTarget) {
     EXPECT_STREQ(host.text, "https://t.example/");
     EXPECT_STREQ(host.tip, "https://t.example/");
     EXPECT_EQ(host.rect.right - host.rect.left, 93) << "fitted to the target's text";
+    EXPECT_EQ(host.relayed, WM_MOUSEMOVE) << "messages reach the tooltip before translation";
+    EXPECT_FALSE(host.translated);
 }
 
 }  // namespace
