@@ -1,6 +1,7 @@
 #include "ut/ShellApi.h"
 
 #include <spawn.h>
+#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,6 +20,7 @@ struct ShellState {
     std::map<std::string, unsigned> answers;
     unsigned defaultAnswer = kSuccess;
     bool real = false;
+    std::vector<pid_t> started;  // programs started for real and not yet reaped
     ShellState() {
         const char* wanted = std::getenv("VTHOST_SHELL_OPENS");
         real = wanted != nullptr && std::string(wanted) == "1";
@@ -56,15 +58,24 @@ unsigned answerFor(const std::string& target) {
     return state().defaultAnswer;
 }
 
-// Starts the program with the arguments, not waiting for it (a child that ends is reaped by
-// whoever waits; the host does not keep it). False when it could not be started.
+// Collects the programs started earlier that have ended, so none is left behind as a zombie.
+void reapEnded() {
+    auto& started = state().started;
+    std::erase_if(started, [](pid_t child) { return waitpid(child, nullptr, WNOHANG) != 0; });
+}
+
+// Starts the program with the arguments without waiting for it; false when it could not be
+// started.
 bool spawn(const std::vector<std::string>& arguments) {
+    reapEnded();
     if (arguments.empty()) return false;
     std::vector<char*> argv;
     for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     pid_t child = 0;
-    return posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+    if (posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    state().started.push_back(child);
+    return true;
 }
 
 }  // namespace
