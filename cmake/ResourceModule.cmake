@@ -36,3 +36,19 @@ function(vt_add_help_file target)
         COMMENT "Compiling help ${H_SOURCE}")
     add_custom_target(${target} ALL DEPENDS ${output})
 endfunction()
+
+# A module's version block from the VERSIONINFO of a resource script: vtrc writes it as C++ source
+# that puts it in the module file's version section, compiled into the target.
+#
+#   vt_add_version_source(<target> SCRIPT <script.rc> [FILES <files the script names>])
+function(vt_add_version_source target)
+    cmake_parse_arguments(V "" "SCRIPT" "FILES" ${ARGN})
+    set(script ${CMAKE_CURRENT_SOURCE_DIR}/${V_SCRIPT})
+    list(TRANSFORM V_FILES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+    set(source ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.cpp)
+    add_custom_command(OUTPUT ${source}
+        COMMAND vtrc --version-source ${script} ${source}
+        DEPENDS vtrc ${script} ${V_FILES}
+        COMMENT "Compiling the version block of ${V_SCRIPT}")
+    target_sources(${target} PRIVATE ${source})
+endfunction()

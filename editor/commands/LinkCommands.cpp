@@ -6,6 +6,7 @@
 #include "app/VantorellUiApp.h"
 #include "db/AcDbDictionary.h"
 #include "db/AcDbEntity.h"
+#include "dialogs/AboutDialog.h"
 #include "dialogs/StyleManagerDialog.h"
 #include "ed/Selection.h"
 #include "link/AcPropertyLink.h"
@@ -25,12 +26,6 @@ void printResString(unsigned id) {
 
 void printCount(unsigned id, int count) {
     acutPrintf("%s", formatWithInt(vantorellApp().loadResString(id), count).GetString());
-}
-
-bool notAvailableYet(const char* command) {
-    acutPrintf("%s", formatWithString(vantorellApp().loadResString(res::kNotAvailableYet), command)
-                         .GetString());
-    return true;
 }
 
 // A selection set freed on every way out.
@@ -125,7 +120,10 @@ bool styleManagerCommand() {
 }
 
 bool aboutCommand() {
-    return notAvailableYet("VT_ABOUT");
+    ResourceScope resources;
+    AboutDialog about(acedGetAcadFrame());
+    about.DoModal();
+    return true;
 }
 
 bool linkRemoveCommand() {

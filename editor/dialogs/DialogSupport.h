@@ -1,5 +1,5 @@
 // What the editor's dialogs take from the application: the texts of the resource module, its
-// help topics and its handle. The application object owns all three; these functions only ask
+// help topics and its handle, and the application module's own file. The application object owns all three; these functions only ask
 // it, so that a dialog needs nothing else of the application.
 #pragma once
 #include "ut/CString.h"
@@ -13,5 +13,7 @@ CString loadString(unsigned id);
 void showHelpTopic(unsigned long context);
 // The resource module's handle (null while the application has none).
 HINSTANCE resourceModule();
+// The full path of the application module's file (empty when unknown).
+CString applicationFile();
 
 }  // namespace vantorell::dialogs

@@ -12,6 +12,8 @@ namespace {
 using rc::fail;
 using rc::Lines;
 
+constexpr const char* kKinds = "(this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU, BITMAP, CURSOR and VERSIONINFO)";
+
 bool readId(std::string_view& line, unsigned& id) {
     std::size_t digits = 0;
     unsigned long value = 0;
@@ -95,8 +97,18 @@ bool readResource(Lines& lines, rc::Tokens& tokens, ResourceScript& script, std:
         script.bitmaps.emplace(key, std::move(bitmap));
         return true;
     }
-    return fail(lines, "unknown resource kind \"" + kind.substr(0, 32) +
-                           "\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU and BITMAP)", error);
+    if (kind == "CURSOR") {
+        if (!isNew(script.cursors, key, "cursor", lines, error)) return false;
+        CursorScript cursor;
+        if (!rc::readCursor(tokens, readFile, cursor, what)) return fail(lines, what, error);
+        script.cursors.emplace(key, std::move(cursor));
+        return true;
+    }
+    if (kind == "VERSIONINFO") {
+        if (script.version.present) return fail(lines, "a second VERSIONINFO", error);
+        return rc::readVersionInfo(lines, tokens, script.version, error);
+    }
+    return fail(lines, "unknown resource kind \"" + kind.substr(0, 32) + "\" " + kKinds, error);
 }
 
 }  // namespace
@@ -117,8 +129,7 @@ bool readResourceScript(std::string_view text, ResourceScript& script, std::stri
         if (!tokens.split(statement, what)) return fail(lines, what, error);
         if (!readResource(lines, tokens, script, error, readFile)) {
             if (error.empty())
-                return fail(lines, "unknown resource kind \"" + statement.substr(0, 32) +
-                                       "\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU and BITMAP)", error);
+                return fail(lines, "unknown resource kind \"" + statement.substr(0, 32) + "\" " + kKinds, error);
             return false;
         }
     }

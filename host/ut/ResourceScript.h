@@ -32,6 +32,25 @@
 //   END
 //
 //   2008 BITMAP "tree.bmp"                    a bitmap, the file read beside the script
+//   106 CURSOR "hand.cur"                     a cursor, the .cur file read beside the script
+//
+//   1 VERSIONINFO                             the module's version block (at most one)
+//   FILEVERSION 1,2,0,7                       four numbers 0..65535 each
+//   PRODUCTVERSION 1,2,0,0
+//   FILEFLAGSMASK 0x3f                        also FILEFLAGS, FILEOS, FILETYPE, FILESUBTYPE
+//   BEGIN
+//       BLOCK "StringFileInfo"
+//       BEGIN
+//           BLOCK "040904b0"                  a language block: its values are texts
+//           BEGIN
+//               VALUE "CompanyName", "Orvane"
+//           END
+//       END
+//       BLOCK "VarFileInfo"
+//       BEGIN
+//           VALUE "Translation", 0x409, 1200  pairs of numbers 0..65535
+//       END
+//   END
 //
 // Styles are names of ut/WindowStyles.h or numbers joined by '|'; "NOT name" takes a bit away
 // (also one the statement implies). Control ids are numbers or IDOK, IDCANCEL, IDC_STATIC, ....
@@ -39,6 +58,7 @@
 // writeResourceSource turns a script into the C++ source of the module's exported table
 // (ut/ResourceTable.h). Host-internal.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -86,11 +106,33 @@ struct BitmapScript {
     int height = 0;
 };
 
+struct CursorScript {
+    std::string file;
+    std::string bytes;
+    int width = 0;
+    int height = 0;
+    int hotX = 0;
+    int hotY = 0;
+};
+
+// A VERSIONINFO block: the fixed numbers, then the string tables by language block ("040904b0")
+// with their keys in script order, and the translation pairs.
+struct VersionScript {
+    bool present = false;
+    std::uint32_t fileVersionMS = 0, fileVersionLS = 0;
+    std::uint32_t productVersionMS = 0, productVersionLS = 0;
+    std::uint32_t flagsMask = 0, flags = 0, os = 0, type = 0, subtype = 0;
+    std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> stringTables;
+    std::vector<std::uint16_t> translations;
+};
+
 struct ResourceScript {
     std::map<unsigned, std::string> strings;
     std::map<unsigned, DialogScript> dialogs;
     std::map<unsigned, std::vector<MenuItemScript>> menus;
     std::map<unsigned, BitmapScript> bitmaps;
+    std::map<unsigned, CursorScript> cursors;
+    VersionScript version;
 };
 
 // Reads a file a script names (a bitmap) into bytes; false when it cannot.
@@ -100,6 +142,9 @@ using ResourceFileReader = std::function<bool(const std::string& name, std::stri
 bool readResourceScript(std::string_view text, ResourceScript& script, std::string& error,
                         const ResourceFileReader& readFile = nullptr);
 std::string writeResourceSource(const ResourceScript& script);
+// The C++ source of the script's version block alone, for a module that carries its version but
+// no resource table (the block goes into the file's version section, ut/VersionBlock.h).
+std::string writeVersionSource(const ResourceScript& script);
 
 // The width and height of a .bmp file's bytes; false when they are not a bitmap this host reads
 // (a BITMAPINFOHEADER of 1, 4, 8, 24 or 32 bits per pixel, its pixels inside the file).

@@ -64,5 +64,8 @@ bool readDialog(Lines& lines, Tokens& header, DialogScript& dialog, std::string&
 bool readMenu(Lines& lines, std::vector<MenuItemScript>& items, std::string& error);
 bool readBitmap(Tokens& header, const ResourceFileReader& readFile, BitmapScript& bitmap,
                 std::string& what);
+bool readCursor(Tokens& header, const ResourceFileReader& readFile, CursorScript& cursor, std::string& what);
+// The statements after "<id> VERSIONINFO" up to its END.
+bool readVersionInfo(Lines& lines, Tokens& header, VersionScript& version, std::string& error);
 
 }  // namespace vthost::rc

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "ut/ResourceScript.h"
+#include "ut/VersionBlock.h"
 
 namespace vthost {
 
@@ -90,7 +91,41 @@ void writeBitmaps(const ResourceScript& script, std::string& out) {
     out += "};\n";
 }
 
+void writeBytes(const std::string& name, const std::string& bytes, std::string& out, const std::string& attributes = {}) {
+    out += attributes + "const unsigned char " + name + "[] = {";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i % 16 == 0) out += "\n    ";
+        out += number(static_cast<unsigned char>(bytes[i])) + ",";
+    }
+    if (bytes.empty()) out += "0";
+    out += "\n};\n";
+}
+
+void writeCursors(const ResourceScript& script, std::string& out) {
+    for (const auto& [id, cursor] : script.cursors) writeBytes("kCursorBytes" + number(id), cursor.bytes, out);
+    out += "const VthostCursorResource kCursors[] = {\n";
+    for (const auto& [id, c] : script.cursors)
+        out += "    {" + number(id) + "u, " + number(static_cast<long long>(c.bytes.size())) + "u, kCursorBytes" + number(id) +
+               ", " + number(c.width) + ", " + number(c.height) + ", " + number(c.hotX) + ", " + number(c.hotY) + "},\n";
+    if (script.cursors.empty()) out += "    {0u, 0u, nullptr, 0, 0, 0, 0},\n";
+    out += "};\n";
+}
+
+// The version block in the file's version section, kept although nothing refers to it.
+void writeVersion(const ResourceScript& script, std::string& out) {
+    if (!script.version.present) return;
+    out += "// The module's version block, read from the file by GetFileVersionInfoA.\n";
+    writeBytes("kVersionBlock", encodeVersionBlock(script.version), out,
+               std::string("[[gnu::used, gnu::section(\"") + kVersionSection + "\")]] ");
+}
+
 }  // namespace
+
+std::string writeVersionSource(const ResourceScript& script) {
+    std::string out = "// Written by vtrc, the resource compiler, from a resource script. Do not edit.\nnamespace {\n";
+    writeVersion(script, out);
+    return out + "}  // namespace\n";
+}
 
 std::string writeResourceSource(const ResourceScript& script) {
     std::string out =
@@ -100,12 +135,15 @@ std::string writeResourceSource(const ResourceScript& script) {
     writeDialogs(script, out);
     writeMenus(script, out);
     writeBitmaps(script, out);
+    writeCursors(script, out);
+    writeVersion(script, out);
     out += "}  // namespace\n\n";
     out += "extern \"C\" const VthostResourceTable vthost_resources = {kResourceTableVersion, " +
            number(static_cast<long long>(script.strings.size())) + "u, kStrings, " +
            number(static_cast<long long>(script.dialogs.size())) + "u, kDialogs, " +
            number(static_cast<long long>(script.menus.size())) + "u, kMenus, " +
-           number(static_cast<long long>(script.bitmaps.size())) + "u, kBitmaps};\n";
+           number(static_cast<long long>(script.bitmaps.size())) + "u, kBitmaps, " +
+           number(static_cast<long long>(script.cursors.size())) + "u, kCursors};\n";
     return out;
 }
 

@@ -7,7 +7,8 @@
 // the version says they are there, and refuse a table of a newer version.
 #pragma once
 
-constexpr unsigned kResourceTableVersion = 2;
+// Version 3 appends cursors.
+constexpr unsigned kResourceTableVersion = 3;
 #define VTHOST_RESOURCE_TABLE_SYMBOL "vthost_resources"
 
 struct VthostStringResource {
@@ -62,6 +63,14 @@ struct VthostBitmapResource {
     const unsigned char* bytes;
 };
 
+// A cursor: the bytes of the .cur file the script named, with its first image's size and hot spot.
+struct VthostCursorResource {
+    unsigned id;
+    unsigned size;
+    const unsigned char* bytes;
+    short width, height, hotX, hotY;
+};
+
 struct VthostResourceTable {
     unsigned version;
     unsigned stringCount;
@@ -73,4 +82,7 @@ struct VthostResourceTable {
     const VthostMenuResource* menus;
     unsigned bitmapCount;
     const VthostBitmapResource* bitmaps;
+    // Version 3 and later.
+    unsigned cursorCount;
+    const VthostCursorResource* cursors;
 };

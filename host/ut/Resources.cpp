@@ -67,6 +67,12 @@ const VthostBitmapResource* findBitmapResource(HINSTANCE instance, UINT id) {
     return table != nullptr ? findById(table->bitmaps, table->bitmapCount, id) : nullptr;
 }
 
+const VthostCursorResource* findCursorResource(HINSTANCE instance, UINT id) {
+    const VthostResourceTable* table = resourceTableOf(instance);
+    if (table == nullptr || table->version < 3) return nullptr;
+    return findById(table->cursors, table->cursorCount, id);
+}
+
 bool moduleHasResource(HINSTANCE instance, ResourceKind kind, UINT id) {
     switch (kind) {
         case ResourceKind::kString: return findStringResource(instance, id) != nullptr;

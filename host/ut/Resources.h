@@ -29,6 +29,8 @@ const VthostStringResource* findStringResource(HINSTANCE instance, UINT id);
 const VthostDialogResource* findDialogResource(HINSTANCE instance, UINT id);
 const VthostMenuResource* findMenuResource(HINSTANCE instance, UINT id);
 const VthostBitmapResource* findBitmapResource(HINSTANCE instance, UINT id);
+// Cursor id of instance, or null (also for a table older than version 3).
+const VthostCursorResource* findCursorResource(HINSTANCE instance, UINT id);
 
 enum class ResourceKind { kString, kDialog, kMenu, kBitmap };
 bool moduleHasResource(HINSTANCE instance, ResourceKind kind, UINT id);

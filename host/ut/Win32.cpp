@@ -216,6 +216,21 @@ void shareModuleSymbols(HMODULE module) {
     if (void* again = dlopen(pathOf(module).c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_GLOBAL)) dlclose(again);
 }
 
+namespace {
+std::string& windowsFolderOverride() {
+    static std::string folder;
+    return folder;
+}
+}  // namespace
+
+std::string windowsFolder() {
+    if (!windowsFolderOverride().empty()) return windowsFolderOverride();
+    std::string host = hostProgramFolder();
+    return host.empty() ? std::string() : (host == "/" ? "/windows" : host + "/windows");
+}
+
+void setWindowsFolder(const char* folder) { windowsFolderOverride() = folder != nullptr ? folder : ""; }
+
 std::string systemFolder() {
     std::string host = hostProgramFolder();
     return host.empty() ? std::string() : (host == "/" ? "/system" : host + "/system");
@@ -234,3 +249,12 @@ void hideExport(const char* name) { hiddenExports().insert(name); }
 void unhideExport(const char* name) { hiddenExports().erase(name); }
 void unhideAllExports() { hiddenExports().clear(); }
 }  // namespace vthost
+
+extern "C" unsigned GetWindowsDirectoryA(char* buffer, unsigned size) {
+    std::string folder = vthost::windowsFolder();
+    if (folder.empty()) return 0;
+    if (buffer == nullptr || size <= folder.size()) return static_cast<unsigned>(folder.size() + 1);
+    folder.copy(buffer, folder.size());
+    buffer[folder.size()] = '\0';
+    return static_cast<unsigned>(folder.size());
+}

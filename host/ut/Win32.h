@@ -46,6 +46,10 @@ FARPROC GetProcAddress(HMODULE module, const char* procName);
 // Copies the module's full path (at most size - 1 characters and a terminator); 0 on failure.
 // Only the host program and handles that LoadLibraryA gave out (and not yet freed) have one.
 DWORD GetModuleFileNameA(HMODULE module, char* fileName, DWORD size);
+// The host's "Windows folder" (windowsFolder() below): copies it with a terminator when it fits
+// in size and answers its length; when it does not fit, answers the size needed (terminator
+// included) and copies nothing; 0 when the host's folder is unknown.
+unsigned GetWindowsDirectoryA(char* buffer, unsigned size);
 }
 
 namespace vthost {
@@ -61,6 +65,11 @@ std::vector<std::string> moduleCandidates(const char* fileName, const void* requ
 void shareModuleSymbols(HMODULE module);
 // The host's folder of helper modules: "system" beside the host program.
 std::string systemFolder();
+// The host's "Windows folder": "windows" beside the host program, holding the host's stand-ins
+// of the system's programs (winhlp32.exe with its cursors). Test switch: setWindowsFolder points
+// it elsewhere; null or empty goes back to the default.
+std::string windowsFolder();
+void setWindowsFolder(const char* folder);
 // Why the last LoadLibraryA on this thread failed: the dynamic loader's reason, or empty when the
 // file loaded and its DllMain refused (or when it succeeded).
 std::string lastModuleLoadError();

@@ -4,6 +4,8 @@
 //
 //   vtrc <script.rc> <output.cpp>
 //   vtrc --help-file <topics.txt> <output help file>
+//   vtrc --version-source <script.rc> <output.cpp>   the script's VERSIONINFO alone, for a module
+//                                                    that carries its version but no resources
 //
 // A script it cannot read or refuses is reported as "vtrc: <script>: line <n>: <what>" and the
 // exit status is 1; the output is then not written.
@@ -52,7 +54,11 @@ int compileHelp(const char* source, const char* output) {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--help-file") return compileHelp(argv[2], argv[3]);
-    if (argc != 3) return refuse("usage", "vtrc <script.rc> <output.cpp> | vtrc --help-file <topics.txt> <output>");
+    bool versionOnly = argc == 4 && std::string(argv[1]) == "--version-source";
+    if (versionOnly) ++argv;
+    else if (argc != 3)
+        return refuse("usage", "vtrc <script.rc> <output.cpp> | vtrc --help-file <topics.txt> <output> | "
+                               "vtrc --version-source <script.rc> <output.cpp>");
     std::string text, error;
     if (!readFile(argv[1], text)) return refuse(argv[1], "cannot be read");
     vthost::ResourceScript script;
@@ -62,5 +68,7 @@ int main(int argc, char** argv) {
         return readFile((folder / name).string().c_str(), bytes);
     };
     if (!vthost::readResourceScript(text, script, error, readBeside)) return refuse(argv[1], error);
-    return writeFile(argv[2], vthost::writeResourceSource(script)) ? 0 : refuse(argv[2], "cannot be written");
+    if (versionOnly && !script.version.present) return refuse(argv[1], "has no VERSIONINFO");
+    std::string source = versionOnly ? vthost::writeVersionSource(script) : vthost::writeResourceSource(script);
+    return writeFile(argv[2], source) ? 0 : refuse(argv[2], "cannot be written");
 }

@@ -33,7 +33,7 @@ TEST(ResourceScript, ReadsStringTablesWithEscapesAndComments) {
 TEST(ResourceScript, RefusesWhatItCannotReadNamingTheLine) {
     struct Case { const char* text; const char* error; };
     const Case cases[] = {
-        {"1 VERSIONINFO\n", "line 1: unknown resource kind \"VERSIONINFO\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU and BITMAP)"},
+        {"1 ICON \"a.ico\"\n", "line 1: unknown resource kind \"ICON\" (this compiler reads STRINGTABLE, DIALOG, DIALOGEX, MENU, BITMAP, CURSOR and VERSIONINFO)"},
         {"STRINGTABLE\n1 \"a\"\n", "line 2: STRINGTABLE without BEGIN"},
         {"STRINGTABLE\nBEGIN\n1 \"a\"\n", "line 4: STRINGTABLE without END"},
         {"STRINGTABLE\nBEGIN\nx \"a\"\nEND\n", "line 3: a string id that is not a number 0..65535"},
