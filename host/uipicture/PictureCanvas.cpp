@@ -133,7 +133,11 @@ void PictureCanvas::text(const std::string& raw, const RECT& rect, UINT format, 
     cairo_font_extents(m_cr, &line);
     cairo_text_extents_t extents;
     cairo_text_extents(m_cr, shown.c_str(), &extents);
-    double width = extents.x_advance;
+    // The framework measures texts with its own fixed widths; a glyph run that comes out wider
+    // than the box it was fitted to is condensed a little rather than cut off.
+    double available = rect.right - rect.left;
+    double squeeze = extents.x_advance > available ? std::max(0.75, available / extents.x_advance) : 1.0;
+    double width = extents.x_advance * squeeze;
     double x = rect.left;
     if (format & DT_CENTER) x = rect.left + (rect.right - rect.left - width) / 2.0;
     else if (format & DT_RIGHT) x = rect.right - width;
@@ -143,13 +147,18 @@ void PictureCanvas::text(const std::string& raw, const RECT& rect, UINT format, 
     x = std::round(x);
     baseline = std::round(baseline);
     setColour(colour);
-    cairo_move_to(m_cr, x, baseline);
+    cairo_save(m_cr);
+    cairo_translate(m_cr, x, baseline);
+    cairo_scale(m_cr, squeeze, 1.0);
+    cairo_move_to(m_cr, 0, 0);
     cairo_show_text(m_cr, shown.c_str());
+    cairo_restore(m_cr);
     if (mnemonic < shown.size()) {
         cairo_text_extents_t before, letter;
         cairo_text_extents(m_cr, shown.substr(0, mnemonic).c_str(), &before);
         cairo_text_extents(m_cr, shown.substr(mnemonic, 1).c_str(), &letter);
-        cairo_rectangle(m_cr, std::round(x + before.x_advance), baseline + 1, std::max(1.0, std::round(letter.x_advance)), 1);
+        cairo_rectangle(m_cr, std::round(x + before.x_advance * squeeze), baseline + 1,
+                        std::max(1.0, std::round(letter.x_advance * squeeze)), 1);
         cairo_fill(m_cr);
     }
     cairo_restore(m_cr);
