@@ -117,9 +117,7 @@ int askDistance(const std::string& prompt, double& value, const AcGePoint3d* bas
     return status == RTNONE ? RTNORM : status;
 }
 
-bool selectObjects(std::vector<AcDbObjectId>& ids) {
-    ads_name set;
-    if (acedSSGet(nullptr, nullptr, nullptr, nullptr, set) != RTNORM) return false;
+void takeSelectionSet(ads_name set, std::vector<AcDbObjectId>& ids) {
     long length = 0;
     acedSSLength(set, &length);
     for (long i = 0; i < length; ++i) {
@@ -128,6 +126,12 @@ bool selectObjects(std::vector<AcDbObjectId>& ids) {
         if (acedSSName(set, i, entity) == RTNORM && acdbGetObjectId(id, entity) == Acad::eOk) ids.push_back(id);
     }
     acedSSFree(set);
+}
+
+bool selectObjects(std::vector<AcDbObjectId>& ids) {
+    ads_name set;
+    if (acedSSGet(nullptr, nullptr, nullptr, nullptr, set) != RTNORM) return false;
+    takeSelectionSet(set, ids);
     return !ids.empty();
 }
 

@@ -38,6 +38,8 @@ int askDistance(const std::string& prompt, double& value, const AcGePoint3d* bas
                 int flags = 0, const char* keywords = nullptr);
 // "Select objects:" into a list of ids; false when nothing was selected or it was cancelled.
 bool selectObjects(std::vector<AcDbObjectId>& ids);
+// Appends the ids of a selection set's entities and frees the set.
+void takeSelectionSet(ads_name set, std::vector<AcDbObjectId>& ids);
 // Opens each entity in the mode and calls fn; entities that cannot be opened are skipped.
 void forEachEntity(const std::vector<AcDbObjectId>& ids, AcDb::OpenMode mode,
                    const std::function<void(AcDbEntity*)>& fn);

@@ -71,14 +71,7 @@ bool selectOrWhole(std::vector<AcDbObjectId>& ids, bool& whole) {
     if (status == RTCAN) return false;
     whole = status != RTNORM;
     if (whole) return true;
-    long length = 0;
-    acedSSLength(set, &length);
-    for (long i = 0; i < length; ++i) {
-        ads_name entity;
-        AcDbObjectId id;
-        if (acedSSName(set, i, entity) == RTNORM && acdbGetObjectId(id, entity) == Acad::eOk) ids.push_back(id);
-    }
-    acedSSFree(set);
+    takeSelectionSet(set, ids);
     return true;
 }
 
