@@ -26,8 +26,15 @@ void putEntry(std::string& out, const std::string& path, const std::string& valu
     putWord(out, static_cast<std::uint32_t>(value.size()));
     out += path;
     out.push_back('\0');
+    while (out.size() % 4 != 0) out.push_back('\0');
     out += value;
     while (out.size() % 4 != 0) out.push_back('\0');
+}
+
+// Values start on 4-byte boundaries, as the platform's version blocks keep them, so that callers
+// may read the words of a value (Translation's language and code page) in place.
+std::size_t aligned(std::size_t at) {
+    return (at + 3) & ~std::size_t{3};
 }
 
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
@@ -84,16 +91,17 @@ bool findVersionValue(const void* block, std::string_view path, const void*& val
     }
     for (std::size_t at = kEntriesAt; at + 8 <= size;) {
         std::size_t pathLength = wordAt(bytes + at), valueLength = wordAt(bytes + at + 4);
-        if (pathLength == 0 || pathLength > size || valueLength > size || at + 8 + pathLength + valueLength > size) return false;
+        if (pathLength == 0 || pathLength > size || valueLength > size) return false;
+        std::size_t valueAt = aligned(at + 8 + pathLength);
+        if (valueAt + valueLength > size) return false;
         const char* entryPath = reinterpret_cast<const char*>(bytes + at + 8);
         if (entryPath[pathLength - 1] != '\0') return false;
         if (sameIgnoringCase(std::string_view(entryPath, pathLength - 1), path)) {
-            value = bytes + at + 8 + pathLength;
+            value = bytes + valueAt;
             length = static_cast<unsigned>(valueLength);
             return true;
         }
-        at += 8 + pathLength + valueLength;
-        at = (at + 3) & ~std::size_t{3};
+        at = aligned(valueAt + valueLength);
     }
     return false;
 }

@@ -2,8 +2,9 @@
 // carries in its ELF section kVersionSection, read back by the version calls (ut/WinVer.h).
 // Layout, little-endian: the magic "VTVERSN1", the block's size (4 bytes), 4 reserved bytes, the
 // VS_FIXEDFILEINFO, then entries until the size: the path's length and the value's length (4
-// bytes each), the terminated path ("\StringFileInfo\040904b0\CompanyName"), the value (a
-// terminated text, or binary), each entry padded to 4 bytes. Host-internal.
+// bytes each), the terminated path ("\StringFileInfo\040904b0\CompanyName") padded to 4 bytes,
+// the value (a terminated text, or binary) padded to 4 bytes, so that every value is aligned for
+// the words callers read from it. Host-internal.
 #pragma once
 #include <string>
 #include <string_view>

@@ -77,6 +77,8 @@ TEST_F(VersionFiles, TheFileCarriesTheFixedNumbersStringTablesAndTranslations) {
 
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", &value, &length));
     ASSERT_EQ(length, 8u);
+    EXPECT_EQ((static_cast<const unsigned char*>(value) - block.data()) % 4, 0)
+        << "values are aligned in the block, as callers read their words in place";
     const auto* pairs = static_cast<const unsigned short*>(value);
     EXPECT_EQ(pairs[0], 0x409);
     EXPECT_EQ(pairs[1], 1200);
